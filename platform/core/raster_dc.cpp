@@ -1,0 +1,106 @@
+#include "platform/core/raster_dc.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace {
+
+// Reads DIB pixel (x, row) where row 0 is the bottom row; 24-bit only.
+COLORREF DibPixel(const unsigned char* bits, const BITMAPINFOHEADER& info, int x, int row) {
+  int rowLength = ((info.biWidth * 24 + 31) / 32) * 4;
+  const unsigned char* p = bits + static_cast<long>(row) * rowLength + 3L * x;
+  return RGB(p[2], p[1], p[0]);
+}
+
+bool IsDrawableDib(const void* bits, const BITMAPINFOHEADER& info) {
+  return bits && info.biBitCount == 24 && info.biWidth > 0 && info.biHeight > 0;
+}
+
+}  // namespace
+
+CRasterDC::CRasterDC(int width, int height, COLORREF background)
+    : m_width(std::max(width, 0)),
+      m_height(std::max(height, 0)),
+      m_pixels(static_cast<std::size_t>(m_width) * m_height, background) {}
+
+int CRasterDC::SetStretchBltMode(int mode) {
+  int previous = m_stretchMode;
+  m_stretchMode = mode;
+  return previous;
+}
+
+void CRasterDC::Put(int x, int y, COLORREF color) {
+  if (!Inside(x, y)) return;
+  m_pixels[static_cast<std::size_t>(y) * m_width + x] = color;
+  ++m_pixelsWritten;
+}
+
+int CRasterDC::StretchDIBits(int xDest, int yDest, int destWidth, int destHeight, int xSrc,
+                             int ySrc, int srcWidth, int srcHeight, const void* bits,
+                             const BITMAPINFOHEADER& info, unsigned long rop) {
+  if (!IsDrawableDib(bits, info) || rop != SRCCOPY || destWidth <= 0 || destHeight <= 0 ||
+      srcWidth <= 0 || srcHeight <= 0)
+    return 0;
+  const auto* dib = static_cast<const unsigned char*>(bits);
+  for (int dy = 0; dy < destHeight; ++dy) {
+    // Destination row dy (from the top) shows source row k from the top of the
+    // source rectangle, whose DIB row counts from the bottom.
+    long k = static_cast<long>(dy) * srcHeight / destHeight;
+    int row = ySrc + srcHeight - 1 - static_cast<int>(k);
+    if (row < 0 || row >= info.biHeight) continue;
+    for (int dx = 0; dx < destWidth; ++dx) {
+      int x = xSrc + static_cast<int>(static_cast<long>(dx) * srcWidth / destWidth);
+      if (x < 0 || x >= info.biWidth) continue;
+      Put(xDest + dx, yDest + dy, DibPixel(dib, info, x, row));
+    }
+  }
+  return destHeight;
+}
+
+int CRasterDC::SetDIBitsToDevice(int xDest, int yDest, int width, int height, int xSrc, int ySrc,
+                                 const void* bits, const BITMAPINFOHEADER& info) {
+  if (!IsDrawableDib(bits, info) || width <= 0 || height <= 0) return 0;
+  const auto* dib = static_cast<const unsigned char*>(bits);
+  for (int dy = 0; dy < height; ++dy) {
+    int row = ySrc + height - 1 - dy;
+    if (row < 0 || row >= info.biHeight) continue;
+    for (int dx = 0; dx < width; ++dx) {
+      int x = xSrc + dx;
+      if (x < 0 || x >= info.biWidth) continue;
+      Put(xDest + dx, yDest + dy, DibPixel(dib, info, x, row));
+    }
+  }
+  return height;
+}
+
+COLORREF CRasterDC::SetPixel(int x, int y, COLORREF color) {
+  Put(x, y, color);
+  return color;
+}
+
+COLORREF CRasterDC::GetPixel(int x, int y) const {
+  if (!Inside(x, y)) return 0xFFFFFFFF;  // CLR_INVALID
+  return m_pixels[static_cast<std::size_t>(y) * m_width + x];
+}
+
+bool CBitmap::Create(const BITMAP& description, std::vector<unsigned char> bits) {
+  if (description.bmWidth < 0 || description.bmHeight < 0 || description.bmWidthBytes < 0)
+    return false;
+  if (bits.size() < static_cast<std::size_t>(description.bmWidthBytes) * description.bmHeight)
+    return false;
+  m_description = description;
+  m_bits = std::move(bits);
+  return true;
+}
+
+bool CBitmap::GetBitmap(BITMAP* description) const {
+  if (!description) return false;
+  *description = m_description;
+  return true;
+}
+
+std::size_t CBitmap::GetBitmapBits(std::size_t count, void* buffer) const {
+  std::size_t n = std::min(count, m_bits.size());
+  if (n) std::memcpy(buffer, m_bits.data(), n);
+  return n;
+}

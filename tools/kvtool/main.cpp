@@ -1,0 +1,2 @@
+#include <cstdio>
+int main() { std::puts("kvtool"); return 0; }
