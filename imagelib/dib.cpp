@@ -3,6 +3,7 @@
 // header describes a 24-bit image whose rows fit inside the block, so every
 // other operation can trust the four numbers.
 #include "imagelib/dib.h"
+#include "imagelib/dib_pixels.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -26,6 +27,23 @@ bool PixelAreaSize(std::int64_t width, std::int64_t height, std::int64_t* rowLen
 }
 
 }  // namespace
+
+HGLOBAL pixkit::AllocatePackedDib(std::int64_t width, std::int64_t height) {
+  std::int64_t rowLength = 0;
+  std::int64_t length = 0;
+  if (!PixelAreaSize(width, height, &rowLength, &length)) return nullptr;
+  HGLOBAL block = MemoryBlockAlloc(kInfoHeaderSize + static_cast<std::size_t>(length));
+  if (!block) return nullptr;
+  BITMAPINFOHEADER header{};
+  header.biSize = kInfoHeaderSize;
+  header.biWidth = static_cast<std::int32_t>(width);
+  header.biHeight = static_cast<std::int32_t>(height);
+  header.biPlanes = 1;
+  header.biBitCount = 24;
+  MemoryBlockLockGuard lock(block);
+  std::memcpy(lock.address(), &header, sizeof header);
+  return block;
+}
 
 CDib::CDib() = default;
 
@@ -106,23 +124,8 @@ void* CDib::CopyHGlobal(void* block) {
 
 bool CDib::Create(CSize size) {
   Empty();
-  std::int64_t rowLength = 0;
-  std::int64_t length = 0;
-  if (!PixelAreaSize(size.cx, size.cy, &rowLength, &length)) return false;
-  HGLOBAL block = MemoryBlockAlloc(kInfoHeaderSize + static_cast<std::size_t>(length));
-  if (!block) return false;
-
-  BITMAPINFOHEADER header{};
-  header.biSize = kInfoHeaderSize;
-  header.biWidth = size.cx;
-  header.biHeight = size.cy;
-  header.biPlanes = 1;
-  header.biBitCount = 24;
-  {
-    MemoryBlockLockGuard lock(block);
-    std::memcpy(lock.address(), &header, sizeof header);
-  }
-  return InstallBlock(block);
+  HGLOBAL block = pixkit::AllocatePackedDib(size.cx, size.cy);
+  return block && InstallBlock(block);
 }
 
 bool CDib::Create(CSize size, unsigned long color) {

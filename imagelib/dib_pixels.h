@@ -3,10 +3,19 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 
 #include "imagelib/dib.h"
 
 namespace pixkit {
+
+// A new zero-filled packed DIB block for a width x height 24-bit image, its
+// 40-byte header written; null when the size is negative, too large for a
+// block, or memory is short.
+HGLOBAL AllocatePackedDib(std::int64_t width, std::int64_t height);
+
+// Bytes of one padded 24-bit row.
+inline std::int64_t RowLengthOf(std::int64_t width) { return (width * 3 + 3) & ~std::int64_t{3}; }
 
 // Start of top-down row y in a pixel area of `height` rows of `rowLength`
 // bytes (memory row 0 is the bottom row).
