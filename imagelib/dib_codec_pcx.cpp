@@ -45,6 +45,9 @@ bool CDib::LoadFromPCXFile(CFile& file) {
   // No code produces less than one byte from two input bytes, so twice the
   // output size is all the input that can ever be used.
   std::uint64_t available = file.GetLength() - kPcxHeaderSize;
+  // Nor can n input bytes give more than 63 n / 2: a header promising more
+  // than the data could ever hold is refused before the planes are allocated.
+  if (available * 63 / 2 < static_cast<std::uint64_t>(planeBytes)) return false;
   std::vector<unsigned char> encoded(
       static_cast<std::size_t>(std::min<std::uint64_t>(available, 2 * static_cast<std::uint64_t>(planeBytes))));
   encoded.resize(file.Read(encoded.data(), encoded.size()));

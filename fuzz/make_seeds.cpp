@@ -1,0 +1,48 @@
+// Writes small valid BMP, PCX and JPEG files into the given folder: the
+// fuzzers' starting corpus.
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "imagelib/dib.h"
+
+namespace {
+
+void WritePcx(const std::string& path, int width, int height) {
+  std::vector<unsigned char> file(128, 0);
+  file[0] = 10;
+  file[1] = 5;
+  file[2] = 1;
+  file[3] = 8;
+  file[8] = static_cast<unsigned char>(width - 1);
+  file[10] = static_cast<unsigned char>(height - 1);
+  file[65] = 3;
+  file[66] = static_cast<unsigned char>(width + width % 2);
+  file[68] = 1;
+  for (int line = 0; line < height * 3; ++line) {
+    file.push_back(0xC0 + static_cast<unsigned char>(width + width % 2));
+    file.push_back(static_cast<unsigned char>(line * 40));
+  }
+  std::FILE* out = std::fopen(path.c_str(), "wb");
+  if (!out) return;
+  std::fwrite(file.data(), 1, file.size(), out);
+  std::fclose(out);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc != 2) {
+    std::fprintf(stderr, "usage: make_seeds FOLDER\n");
+    return 2;
+  }
+  std::string folder = argv[1];
+  CDib image;
+  image.Create(CSize(7, 5), 0x336699ul);
+  image.Fill_Color(0x336699ul);
+  image.SaveToBMPFile(folder + "/bmp/seed.bmp");
+  image.SaveToJPGFile(folder + "/jpeg/colour.jpg", false, true, 80, true);
+  image.SaveToJPGFile(folder + "/jpeg/grey.jpg", false, false, 50, false);
+  WritePcx(folder + "/pcx/seed.pcx", 3, 2);
+  return 0;
+}
