@@ -1,9 +1,11 @@
 // JPEG reading and writing through libjpeg(-turbo).
 //
-// Reading decodes straight into the bottom-up, padded, blue-green-red layout
-// of the pixel area: libjpeg-turbo's extended BGR output gives the same
-// values as RGB with bytes 0 and 2 swapped, and each scan line is written
-// into its final row, so the byte swap and the row reversal cost nothing.
+// Reading decodes straight into the image's own pixel area: libjpeg-turbo's
+// extended BGR output gives the same values as RGB with bytes 0 and 2
+// swapped, and each scan line is written into its final (bottom-up) row, so
+// the byte swap, the row reversal and an intermediate buffer cost nothing.
+// The image is created through the virtual Create(CSize), so a derived class
+// still sets up its own planes.
 // Writing feeds the rows to the encoder the same way, bottom row last.
 //
 // libjpeg reports fatal errors through a longjmp back into these functions;
@@ -23,15 +25,10 @@ using pixkit::JpegErrorManager;
 
 namespace {
 
-struct DecodedJpeg {
-  unsigned char* bits = nullptr;  // pixel-area layout, malloc'ed; the caller frees
-  int width = 0;
-  int height = 0;
-  bool outOfMemory = false;
-};
-
-// Decodes from `file` when given, else from the memory buffer.
-bool DecodeJpeg(std::FILE* file, const unsigned char* data, std::size_t size, DecodedJpeg* result) {
+// Decodes from `file` when given, else from the memory buffer, into `image`,
+// which is re-created (through its virtual Create) at the picture's size.
+// On failure the image is left empty.
+bool DecodeJpeg(std::FILE* file, const unsigned char* data, std::size_t size, CDib& image, bool* outOfMemory) {
   jpeg_decompress_struct decoder;
   JpegErrorManager errors;
   unsigned char* volatile bits = nullptr;
@@ -39,8 +36,9 @@ bool DecodeJpeg(std::FILE* file, const unsigned char* data, std::size_t size, De
   decoder.err = pixkit::InstallJpegErrorManager(errors);
   if (setjmp(errors.returnPoint)) {
     jpeg_destroy_decompress(&decoder);
-    std::free(bits);
     std::free(greyLine);
+    if (bits) image.UnlockBits();
+    image.Empty();
     return false;
   }
   jpeg_create_decompress(&decoder);
@@ -52,27 +50,26 @@ bool DecodeJpeg(std::FILE* file, const unsigned char* data, std::size_t size, De
   if (decoder.out_color_space == JCS_RGB) decoder.out_color_space = JCS_EXT_BGR;
   else if (!grey) {
     jpeg_destroy_decompress(&decoder);  // CMYK and other four-channel files are not converted
+    image.Empty();
     return false;
   }
-
-  std::int64_t rowLength = pixkit::RowLengthOf(decoder.image_width);
-  std::int64_t bytes = rowLength * decoder.image_height;
-  if (bytes > static_cast<std::int64_t>(kMaxMemoryBlockBytes)) {
+  if (pixkit::RowLengthOf(decoder.image_width) * decoder.image_height >
+      static_cast<std::int64_t>(kMaxMemoryBlockBytes)) {
     // Refused before libjpeg allocates its own buffers for the picture.
-    result->outOfMemory = true;
-    jpeg_destroy_decompress(&decoder);
-    return false;
-  }
-  jpeg_start_decompress(&decoder);
-  // calloc keeps the row padding zero, as in every block CDib creates.
-  bits = static_cast<unsigned char*>(std::calloc(static_cast<std::size_t>(bytes) + 1, 1));
-  if (grey) greyLine = static_cast<unsigned char*>(std::malloc(decoder.output_width + 1));
-  if (!bits || (grey && !greyLine)) {
-    result->outOfMemory = true;
+    *outOfMemory = true;
     std::longjmp(errors.returnPoint, 1);
   }
+  jpeg_start_decompress(&decoder);
+  if (grey) greyLine = static_cast<unsigned char*>(std::malloc(decoder.output_width + 1));
+  if ((grey && !greyLine) ||
+      !image.Create(CSize(static_cast<int>(decoder.output_width), static_cast<int>(decoder.output_height)))) {
+    *outOfMemory = true;
+    std::longjmp(errors.returnPoint, 1);
+  }
+  bits = image.LockBits();
 
-  const int height = static_cast<int>(decoder.output_height);
+  const std::int64_t rowLength = image.RowLength();
+  const int height = image.Height();
   while (decoder.output_scanline < decoder.output_height) {
     unsigned char* row = bits + (height - 1 - static_cast<std::int64_t>(decoder.output_scanline)) * rowLength;
     JSAMPROW line = grey ? greyLine : row;
@@ -81,12 +78,10 @@ bool DecodeJpeg(std::FILE* file, const unsigned char* data, std::size_t size, De
       for (unsigned x = 0; x < decoder.output_width; ++x) row[3 * x] = row[3 * x + 1] = row[3 * x + 2] = greyLine[x];
     }
   }
-  result->width = static_cast<int>(decoder.output_width);
-  result->height = height;
   jpeg_finish_decompress(&decoder);
   jpeg_destroy_decompress(&decoder);
   std::free(greyLine);
-  result->bits = bits;
+  image.UnlockBits();
   return true;
 }
 
@@ -104,26 +99,17 @@ bool CDib::LoadFromJPGFile(std::string path) {
     ShowMessageBox(CantOpenMessage("JPEG", path));
     return false;
   }
-  DecodedJpeg decoded;
-  bool ok = DecodeJpeg(file, nullptr, 0, &decoded);
+  bool outOfMemory = false;
+  bool ok = DecodeJpeg(file, nullptr, 0, *this, &outOfMemory);
   std::fclose(file);
-  if (!ok) {
-    if (decoded.outOfMemory) ReportOutOfMemory();
-    return false;
-  }
-  ok = Create(CSize(decoded.width, decoded.height), decoded.bits);
-  std::free(decoded.bits);
+  if (outOfMemory) ReportOutOfMemory();
   return ok;
 }
 
 bool CDib::LoadFromJPGMemory(unsigned char* data, unsigned int size) {
-  DecodedJpeg decoded;
-  if (!DecodeJpeg(nullptr, data, data ? size : 0, &decoded)) {
-    if (decoded.outOfMemory) ReportOutOfMemory();
-    return false;
-  }
-  bool ok = Create(CSize(decoded.width, decoded.height), decoded.bits);
-  std::free(decoded.bits);
+  bool outOfMemory = false;
+  bool ok = DecodeJpeg(nullptr, data, data ? size : 0, *this, &outOfMemory);
+  if (outOfMemory) ReportOutOfMemory();
   return ok;
 }
 
