@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <climits>
+#include <cmath>
+#include <limits>
+
 #include "platform/core/geometry.h"
 #include "platform/core/rounding.h"
 
@@ -42,4 +46,15 @@ TEST(Rounding, HalvesGoAwayFromZeroWhileTruncationGoesToZero) {
   EXPECT_EQ(RoundHalfAwayFromZero(-2.49), -2);
   EXPECT_EQ(TruncateToInt(-2.9), -2);
   EXPECT_EQ(TruncateToInt(2.9), 2);
+}
+
+TEST(Rounding, ValuesBeyondTheIntRangeSaturateAndNanGivesZero) {
+  EXPECT_EQ(TruncateToInt(1e300), INT_MAX);
+  EXPECT_EQ(TruncateToInt(-1e300), INT_MIN);
+  EXPECT_EQ(TruncateToInt(2147483647.9), INT_MAX);
+  EXPECT_EQ(TruncateToInt(-2147483648.9), INT_MIN);
+  EXPECT_EQ(TruncateToInt(std::nan("")), 0);
+  EXPECT_EQ(RoundHalfAwayFromZero(-std::numeric_limits<double>::infinity()), INT_MIN);
+  EXPECT_EQ(RoundHalfAwayFromZero(2147483646.5), INT_MAX);
+  EXPECT_EQ(RoundHalfAwayFromZero(std::nan("")), 0);
 }

@@ -5,7 +5,7 @@
 #include "imagelib/dib.h"
 #include "tests/imagelib/test_images.h"
 #include "tests/test_files.h"
-#include "tests/tools/kvtool_runner.h"
+#include "tests/kvtool/kvtool_runner.h"
 
 namespace {
 

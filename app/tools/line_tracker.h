@@ -1,0 +1,62 @@
+// A key-point line: two end points that the user drags one at a time (the
+// eyes, the lip corners, the underarms). Points are whole document units.
+#pragma once
+
+#include <string>
+
+#include "app/tools/tracker_handles.h"
+#include "app/tools/undo_step.h"
+#include "app/tools/view_mapping.h"
+#include "platform/core/geometry.h"
+
+class CLineTracker {
+ public:
+  static constexpr int kHitNothing = -1;
+  // How far from an end point, in document units, a point still hits it.
+  static constexpr double kHandleHitDistance = 6.0;
+
+  explicit CLineTracker(unsigned changePointsNameId = kChangePointsStepNameId);
+  CLineTracker(const CLineTracker&) = delete;
+  CLineTracker& operator=(const CLineTracker&) = delete;
+
+  // Pushes a step with this name on the undo list and empties the redo list.
+  virtual void PushUndo(const std::string& name);
+  // PushUndo with the string `stringId` of the current resource module.
+  virtual void PushUndoById(unsigned stringId);
+  virtual ~CLineTracker();
+
+  void SetPoints(int x0, int y0, int x1, int y1);
+  CPoint GetPoint0() const { return m_point0; }
+  CPoint GetPoint1() const { return m_point1; }
+
+  void SetEndPointCursor(HCURSOR cursor) { m_endPointCursor = cursor; }
+  void SetViewMapping(int originX, int originY, double zoom);
+  // A window pixel of the view as a document point.
+  CPoint MapClientPoint(int x, int y) const { return m_viewMapping.MapClientPoint(x, y); }
+  const CViewMapping& GetViewMapping() const { return m_viewMapping; }
+
+  // 0 when (x, y) is near the first point, else 1 when near the second, else
+  // kHitNothing.
+  int HitTest(int x, int y) const;
+
+  unsigned GetChangePointsNameId() const { return m_changePointsNameId; }
+  bool CanUndo() const { return !m_undoSteps.empty(); }
+  // Name of the newest undo step; empty when there is none.
+  std::string GetUndoName() const;
+
+ protected:
+  UndoStepList& UndoSteps() { return m_undoSteps; }
+  UndoStepList& RedoSteps() { return m_redoSteps; }
+
+ private:
+  CPoint m_point0;
+  CPoint m_point1;
+  CTrackerPen m_dottedBlackPen = kDottedBlackPen;
+  CTrackerPen m_solidWhitePen = kSolidWhitePen;
+  CTrackerBrush m_blueBrush = kSolidBlueBrush;
+  HCURSOR m_endPointCursor = nullptr;
+  unsigned m_changePointsNameId;
+  CViewMapping m_viewMapping;
+  UndoStepList m_undoSteps;
+  UndoStepList m_redoSteps;
+};
