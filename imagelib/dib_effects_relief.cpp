@@ -12,16 +12,16 @@
 #include "imagelib/dib_effect_target.h"
 
 using pixkit::ApplyEffect;
-using pixkit::RowPointer;
 
 CDib* CDib::Effect_Emboss(bool inPlace) {
   return ApplyEffect(*this, inPlace, [&](const unsigned char* in, unsigned char* out) {
     if (m_nWidth < 4) return;
     const int bytes = (m_nWidth - 3) * 3;
     for (int y = 0; y + 1 < m_nHeight; ++y) {
-      const unsigned char* here = RowPointer(const_cast<unsigned char*>(in), m_nRowLength, m_nHeight, y);
-      const unsigned char* below = RowPointer(const_cast<unsigned char*>(in), m_nRowLength, m_nHeight, y + 1) + 9;
-      unsigned char* to = RowPointer(out, m_nRowLength, m_nHeight, y);
+      // Top-down row y is memory row height - 1 - y.
+      const unsigned char* here = in + static_cast<std::ptrdiff_t>(m_nHeight - 1 - y) * m_nRowLength;
+      const unsigned char* below = here - m_nRowLength + 9;
+      unsigned char* to = out + static_cast<std::ptrdiff_t>(m_nHeight - 1 - y) * m_nRowLength;
       for (int k = 0; k < bytes; ++k) to[k] = static_cast<unsigned char>(((255 - below[k]) + here[k]) >> 1);
     }
   });
