@@ -1,15 +1,38 @@
 #include "tools/kvtool/command.h"
 
+#include <cstdio>
 #include <cstring>
 
 int RunInfo(const CommandArgs& args);
 int RunConvert(const CommandArgs& args);
+int RunZoom(const CommandArgs& args);
+int RunThumbnail(const CommandArgs& args);
+int RunRotate(const CommandArgs& args);
+int RunFlip(const CommandArgs& args);
+int RunCrop(const CommandArgs& args);
+int RunEffect(const CommandArgs& args);
+int RunDissolve(const CommandArgs& args);
+int RunLut(const CommandArgs& args);
 
 const std::vector<KvCommand>& AllCommands() {
   static const std::vector<KvCommand> commands = {
       {"info", "FILE", "print the file's type, width and height", RunInfo},
       {"convert", "IN OUT [--quality N] [--grayscale] [--no-baseline]",
        "convert to BMP or JPEG (by OUT's name); JPEG quality 0..100, default 75", RunConvert},
+      {"zoom", "IN OUT WxH", "resize: box-average reduction, linear enlargement", RunZoom},
+      {"thumbnail", "IN OUT SIDE [--background RRGGBB]",
+       "a SIDE x SIDE thumbnail centred on the background (hex red, green, blue; default FFFFFF)", RunThumbnail},
+      {"rotate", "IN OUT DEGREES [--background RRGGBB]",
+       "turn clockwise about the centre, same size; uncovered pixels in the background (default 000000)", RunRotate},
+      {"flip", "IN OUT h|v", "mirror left-right (h) or top-bottom (v)", RunFlip},
+      {"crop", "IN OUT LEFT,TOP,RIGHT,BOTTOM", "copy a rectangle; parts outside the image are black", RunCrop},
+      {"effect", "IN OUT NAME [ARGS]",
+       "brightness A | contrast X | filter RRGGBB LEVEL [--key RRGGBB] | grayscale TYPE | invert | "
+       "posterize A | emboss | heightmap A",
+       RunEffect},
+      {"dissolve", "A B OUT X", "cross-dissolve: (1 - X) x A + X x B, X from 0 to 1, same-size images", RunDissolve},
+      {"lut", "IN OUT [--brightness B] [--contrast X] [--hue H] [--filter RRGGBB LEVEL]",
+       "map through a colour table built in that order (grey-indexed with a filter)", RunLut},
   };
   return commands;
 }
@@ -18,4 +41,14 @@ const KvCommand& FindCommand(const char* name) {
   for (const KvCommand& command : AllCommands())
     if (std::strcmp(command.name, name) == 0) return command;
   return AllCommands().front();
+}
+
+int Fail(const std::string& subject, const std::string& reason) {
+  std::fprintf(stderr, "kvtool: %s: %s\n", subject.c_str(), reason.c_str());
+  return kExitFailure;
+}
+
+int UsageError(const KvCommand& command) {
+  std::fprintf(stderr, "usage: kvtool %s %s\n", command.name, command.usage);
+  return kExitUsage;
 }

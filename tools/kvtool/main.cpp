@@ -17,16 +17,6 @@ void PrintHelp(std::FILE* out) {
 
 }  // namespace
 
-int Fail(const std::string& subject, const std::string& reason) {
-  std::fprintf(stderr, "kvtool: %s: %s\n", subject.c_str(), reason.c_str());
-  return kExitFailure;
-}
-
-int UsageError(const KvCommand& command) {
-  std::fprintf(stderr, "usage: kvtool %s %s\n", command.name, command.usage);
-  return kExitUsage;
-}
-
 int main(int argc, char** argv) {
   if (argc < 2 || !std::strcmp(argv[1], "--help") || !std::strcmp(argv[1], "-h") ||
       !std::strcmp(argv[1], "help")) {
