@@ -26,16 +26,16 @@ class DragFilter : public QObject {
   }
 
  protected:
-  bool eventFilter(QObject*, QEvent* event) override {
+  bool eventFilter(QObject* receiver, QEvent* event) override {
     if (m_finished) return false;
     switch (event->type()) {
       case QEvent::MouseMove:
-        m_last = Local(static_cast<QMouseEvent*>(event));
+        m_last = Local(receiver, static_cast<QMouseEvent*>(event));
         m_handler.OnDragMove(m_last);
         return true;
       case QEvent::MouseButtonRelease:
         if (static_cast<QMouseEvent*>(event)->button() != Qt::LeftButton) return true;
-        Finish(true, Local(static_cast<QMouseEvent*>(event)));
+        Finish(true, Local(receiver, static_cast<QMouseEvent*>(event)));
         return true;
       case QEvent::KeyPress:
         if (static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) Finish(false, m_last);
@@ -49,8 +49,17 @@ class DragFilter : public QObject {
   }
 
  private:
-  CPoint Local(QMouseEvent* event) const {
-    QPoint local = m_capture ? m_capture->mapFromGlobal(event->globalPosition().toPoint()) : QPoint();
+  // The position relative to the capturing widget, taken from the event's
+  // own position where the receiver is a widget of the same window, so that
+  // a window still being placed by the window system cannot skew it.
+  CPoint Local(QObject* receiver, QMouseEvent* event) const {
+    if (!m_capture) return {};
+    QPoint local;
+    auto* widget = qobject_cast<QWidget*>(receiver);
+    if (widget && widget->window() == m_capture->window())
+      local = m_capture->mapFrom(widget->window(), widget->mapTo(widget->window(), event->position().toPoint()));
+    else
+      local = m_capture->mapFromGlobal(event->globalPosition().toPoint());
     return {local.x(), local.y()};
   }
 
