@@ -23,7 +23,7 @@ class CZORButton : public CZORCtrlWnd {
   explicit CZORButton(QWidget* parent = nullptr);
   ~CZORButton() override;
 
-  int SubclassDlgItem(UINT id, QWidget* parent, QWidget* notify = nullptr, bool repeat = false);
+  int SubclassDlgItem(UINT id, QWidget* parent, QWidget* notify, bool repeat);
   int SubclassDlgItem(UINT id, QWidget* parent) override { return SubclassDlgItem(id, parent, nullptr, false); }
 
   UINT GetDelay() const { return m_delay; }
