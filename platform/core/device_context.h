@@ -22,6 +22,28 @@ inline constexpr unsigned GetBValue(COLORREF c) { return (c >> 16) & 0xFF; }
 enum StretchMode { BLACKONWHITE = 1, WHITEONBLACK = 2, COLORONCOLOR = 3, HALFTONE = 4 };
 inline constexpr unsigned long SRCCOPY = 0x00CC0020;
 
+// How lines and outlines combine with what is on the device. XOR drawing is
+// how trackers and rubber bands draw and erase themselves: drawing the same
+// shape twice restores the device.
+enum DrawMode { R2_NOT = 6, R2_XORPEN = 7, R2_COPYPEN = 13 };
+
+enum PenStyle { PS_SOLID = 0, PS_DASH = 1, PS_DOT = 2, PS_NULL = 5 };
+
+struct CPen {
+  int style = PS_SOLID;
+  int width = 1;
+  COLORREF color = 0;
+};
+
+// A brush fills the inside of shapes; a hollow one leaves it alone.
+struct CBrush {
+  bool hollow = true;
+  COLORREF color = 0;
+
+  static CBrush Solid(COLORREF c) { return {false, c}; }
+  static CBrush Hollow() { return {}; }
+};
+
 class CDC {
  public:
   virtual ~CDC() = default;
@@ -44,6 +66,20 @@ class CDC {
   // Returns the colour set.
   virtual COLORREF SetPixel(int x, int y, COLORREF color) = 0;
   virtual COLORREF GetPixel(int x, int y) const = 0;
+
+  // Line drawing with the selected pen and drawing mode. Each Select and Set
+  // returns what was selected before. LineTo draws from the current position
+  // up to, not including, the end point, which becomes the current position.
+  virtual int SetROP2(int drawMode) = 0;
+  virtual CPen SelectPen(const CPen& pen) = 0;
+  virtual CBrush SelectBrush(const CBrush& brush) = 0;
+  virtual CPoint MoveTo(CPoint point) = 0;
+  virtual bool LineTo(CPoint point) = 0;
+  // Outline with the pen (right and bottom edges excluded, as a rectangle's
+  // are), inside with the brush.
+  virtual bool Rectangle(const CRect& rect) = 0;
+  // Plain copy of one colour, whatever pen, brush or mode are selected.
+  virtual void FillSolidRect(const CRect& rect, COLORREF color) = 0;
 };
 
 // A device bitmap as a device context holds it: rows top first, 24 bits a

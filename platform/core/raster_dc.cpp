@@ -1,6 +1,7 @@
 #include "platform/core/raster_dc.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <cstring>
 
 namespace {
@@ -103,4 +104,82 @@ std::size_t CBitmap::GetBitmapBits(std::size_t count, void* buffer) const {
   std::size_t n = std::min(count, m_bits.size());
   if (n) std::memcpy(buffer, m_bits.data(), n);
   return n;
+}
+
+int CRasterDC::SetROP2(int drawMode) {
+  int previous = m_drawMode;
+  m_drawMode = drawMode;
+  return previous;
+}
+
+CPen CRasterDC::SelectPen(const CPen& pen) {
+  CPen previous = m_pen;
+  m_pen = pen;
+  return previous;
+}
+
+CBrush CRasterDC::SelectBrush(const CBrush& brush) {
+  CBrush previous = m_brush;
+  m_brush = brush;
+  return previous;
+}
+
+CPoint CRasterDC::MoveTo(CPoint point) {
+  CPoint previous = m_position;
+  m_position = point;
+  m_lineStep = 0;
+  return previous;
+}
+
+void CRasterDC::PutPen(int x, int y) {
+  long step = m_lineStep++;
+  if (m_pen.style == PS_NULL) return;
+  if (m_pen.style == PS_DOT && step % 2) return;
+  if (m_pen.style == PS_DASH && step % 8 >= 6) return;
+  if (!Inside(x, y)) return;
+  COLORREF current = m_pixels[static_cast<std::size_t>(y) * m_width + x];
+  switch (m_drawMode) {
+    case R2_NOT: Put(x, y, ~current & 0x00FFFFFF); break;
+    case R2_XORPEN: Put(x, y, (current ^ m_pen.color) & 0x00FFFFFF); break;
+    default: Put(x, y, m_pen.color); break;
+  }
+}
+
+bool CRasterDC::LineTo(CPoint point) {
+  // Bresenham, leaving out the end point so that joined lines do not draw
+  // their shared corners twice (which XOR drawing would undo).
+  int x = m_position.x, y = m_position.y;
+  int dx = std::abs(point.x - x), dy = -std::abs(point.y - y);
+  int sx = x < point.x ? 1 : -1, sy = y < point.y ? 1 : -1;
+  int error = dx + dy;
+  while (x != point.x || y != point.y) {
+    PutPen(x, y);
+    int doubled = 2 * error;
+    if (doubled >= dy) { error += dy; x += sx; }
+    if (doubled <= dx) { error += dx; y += sy; }
+  }
+  m_position = point;
+  return true;
+}
+
+bool CRasterDC::Rectangle(const CRect& rect) {
+  CRect r = rect;
+  r.NormalizeRect();
+  if (r.IsRectEmpty()) return false;
+  if (!m_brush.hollow) FillSolidRect(CRect(r.left + 1, r.top + 1, r.right - 1, r.bottom - 1), m_brush.color);
+  CPoint saved = m_position;
+  MoveTo({r.left, r.top});
+  LineTo({r.right - 1, r.top});
+  LineTo({r.right - 1, r.bottom - 1});
+  LineTo({r.left, r.bottom - 1});
+  LineTo({r.left, r.top});
+  m_position = saved;
+  return true;
+}
+
+void CRasterDC::FillSolidRect(const CRect& rect, COLORREF color) {
+  CRect clipped;
+  if (!clipped.IntersectRect(rect, CRect(0, 0, m_width, m_height))) return;
+  for (int y = clipped.top; y < clipped.bottom; ++y)
+    for (int x = clipped.left; x < clipped.right; ++x) Put(x, y, color);
 }

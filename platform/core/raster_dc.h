@@ -1,7 +1,9 @@
 // A device context over an in-memory raster: what printing previews, off-
 // screen composition and the tests draw into. Pixels outside the raster are
 // clipped. Stretching is colour-on-colour: nearest source pixel, rows and
-// columns deleted or repeated, never blended.
+// columns deleted or repeated, never blended. Lines are one pixel wide
+// whatever the pen's width: the raster DC serves tests and previews, where
+// trackers are drawn with thin pens anyway.
 #pragma once
 
 #include <vector>
@@ -25,6 +27,14 @@ class CRasterDC : public CDC {
   COLORREF SetPixel(int x, int y, COLORREF color) override;
   COLORREF GetPixel(int x, int y) const override;
 
+  int SetROP2(int drawMode) override;
+  CPen SelectPen(const CPen& pen) override;
+  CBrush SelectBrush(const CBrush& brush) override;
+  CPoint MoveTo(CPoint point) override;
+  bool LineTo(CPoint point) override;
+  bool Rectangle(const CRect& rect) override;
+  void FillSolidRect(const CRect& rect, COLORREF color) override;
+
   // How many pixels were written since construction: lets a test tell
   // "drew nothing" from "drew the same colour".
   long PixelsWritten() const { return m_pixelsWritten; }
@@ -32,6 +42,14 @@ class CRasterDC : public CDC {
  private:
   bool Inside(int x, int y) const { return x >= 0 && y >= 0 && x < m_width && y < m_height; }
   void Put(int x, int y, COLORREF color);
+  // One pixel of a line: the pen's colour combined by the drawing mode.
+  void PutPen(int x, int y);
+
+  int m_drawMode = R2_COPYPEN;
+  CPen m_pen;
+  CBrush m_brush = CBrush::Solid(RGB(255, 255, 255));
+  CPoint m_position;
+  long m_lineStep = 0;  // counts pixels along lines for the dotted styles
 
   int m_width;
   int m_height;

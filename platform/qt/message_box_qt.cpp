@@ -1,0 +1,46 @@
+#include "platform/qt/message_box_qt.h"
+
+#include <QApplication>
+
+QMessageBox::Icon ToQtIcon(MessageIcon icon) {
+  switch (icon) {
+    case MessageIcon::Stop: return QMessageBox::Critical;
+    case MessageIcon::Question: return QMessageBox::Question;
+    case MessageIcon::Warning: return QMessageBox::Warning;
+    case MessageIcon::Information: return QMessageBox::Information;
+    default: return QMessageBox::NoIcon;
+  }
+}
+
+QMessageBox::StandardButtons ToQtButtons(MessageButtons buttons) {
+  switch (buttons) {
+    case MessageButtons::OkCancel: return QMessageBox::Ok | QMessageBox::Cancel;
+    case MessageButtons::YesNo: return QMessageBox::Yes | QMessageBox::No;
+    case MessageButtons::YesNoCancel: return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+    default: return QMessageBox::Ok;
+  }
+}
+
+int AnswerFromQtButton(QMessageBox::StandardButton button, MessageButtons buttons) {
+  switch (button) {
+    case QMessageBox::Ok: return IDOK;
+    case QMessageBox::Yes: return IDYES;
+    case QMessageBox::No: return IDNO;
+    case QMessageBox::Cancel: return IDCANCEL;
+    default: break;
+  }
+  switch (buttons) {
+    case MessageButtons::Ok: return IDOK;
+    case MessageButtons::YesNo: return IDNO;
+    default: return IDCANCEL;
+  }
+}
+
+int CQtMessageBoxService::Show(const std::string& text, const std::string& caption, MessageIcon icon,
+                               MessageButtons buttons) {
+  QString title = caption.empty() ? QApplication::applicationName() : QString::fromStdString(caption);
+  QMessageBox box(ToQtIcon(icon), title, QString::fromStdString(text), ToQtButtons(buttons),
+                  QApplication::activeWindow());
+  box.exec();
+  return AnswerFromQtButton(box.standardButton(box.clickedButton()), buttons);
+}

@@ -1,0 +1,52 @@
+// A device context over a QPainter: how the image library and the controls
+// draw onto widgets, pixmaps and images. Raster transfers are nearest-pixel
+// (colour-on-colour), never smoothed. XOR and NOT drawing use Qt's raster
+// operations, which exist only on image-backed painters (QImage, RGB32 or
+// ARGB32): on other devices those modes draw nothing, so trackers draw on
+// an off-screen image. Pixels can be read back only from image devices.
+#pragma once
+
+#include <QPainter>
+
+#include "platform/core/device_context.h"
+
+class CPainterDC : public CDC {
+ public:
+  // The painter must be active and outlive this object.
+  explicit CPainterDC(QPainter& painter);
+
+  int SetStretchBltMode(int mode) override;
+  int GetStretchBltMode() const override { return m_stretchMode; }
+  int StretchDIBits(int xDest, int yDest, int destWidth, int destHeight, int xSrc, int ySrc,
+                    int srcWidth, int srcHeight, const void* bits, const BITMAPINFOHEADER& info,
+                    unsigned long rop) override;
+  int SetDIBitsToDevice(int xDest, int yDest, int width, int height, int xSrc, int ySrc,
+                        const void* bits, const BITMAPINFOHEADER& info) override;
+  COLORREF SetPixel(int x, int y, COLORREF color) override;
+  COLORREF GetPixel(int x, int y) const override;
+
+  int SetROP2(int drawMode) override;
+  CPen SelectPen(const CPen& pen) override;
+  CBrush SelectBrush(const CBrush& brush) override;
+  CPoint MoveTo(CPoint point) override;
+  bool LineTo(CPoint point) override;
+  bool Rectangle(const CRect& rect) override;
+  void FillSolidRect(const CRect& rect, COLORREF color) override;
+
+  QPainter& Painter() { return m_painter; }
+
+ private:
+  bool SupportsRasterOps() const;
+  // Sets pen and composition for a line; false when nothing should be drawn.
+  bool PreparePen();
+
+  QPainter& m_painter;
+  int m_stretchMode = BLACKONWHITE;
+  int m_drawMode = R2_COPYPEN;
+  CPen m_pen;
+  CBrush m_brush = CBrush::Solid(RGB(255, 255, 255));
+  CPoint m_position;
+};
+
+QColor ToQColor(COLORREF color);
+COLORREF FromQColor(const QColor& color);

@@ -1,0 +1,247 @@
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDialog>
+#include <QCheckBox>
+#include <QImage>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <QSlider>
+#include <QTimer>
+
+#include "imagelib/dib.h"
+#include "platform/core/raster_dc.h"
+#include "platform/qt/cursor.h"
+#include "platform/qt/dialog_template.h"
+#include "platform/qt/drag_loop.h"
+#include "platform/qt/jpeg_properties_dialog.h"
+#include "platform/qt/message_box_qt.h"
+#include "platform/qt/painter_dc.h"
+#include "platform/qt/window_class.h"
+#include "platform/qt/wnd.h"
+#include "tests/support/test_skin.h"
+
+namespace {
+
+class TextRecorder : public CWnd {
+ public:
+  LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam, const std::string& text) override {
+    texts.push_back(text);
+    return 7;
+  }
+  std::vector<std::string> texts;
+};
+
+}  // namespace
+
+TEST(WindowMessages, RegisteredNumbersAreStableAndTextsTravelWithTheMessage) {
+  UINT first = RegisterWindowMessage("BGChangeMsg");
+  EXPECT_EQ(RegisterWindowMessage("BGChangeMsg"), first);
+  EXPECT_NE(RegisterWindowMessage("BGRButMsg"), first);
+  EXPECT_GE(first, 0xC000u);
+
+  TextRecorder receiver;
+  {
+    std::string status = "Loading";
+    PostMessage(&receiver, WM_SETMESSAGESTRING, 0, 0, status);
+    status = "changed after posting";
+  }
+  EXPECT_EQ(SendMessage(&receiver, 0x400), 7);
+  ProcessPostedEvents();
+  EXPECT_EQ(receiver.texts, (std::vector<std::string>{"", "Loading"}));
+
+  auto* gone = new TextRecorder;
+  delete gone;
+  EXPECT_FALSE(PostMessage(gone, 0x400));
+}
+
+TEST(DialogTemplate, SubclassTakesTheItemsPlaceCaptionAndId) {
+  QWidget dialog;
+  AddTemplateItems(&dialog, {{1001, "IDC_OK", QRect(5, 6, 40, 20)}});
+  auto* hidden = new QWidget(&dialog);
+  hidden->setProperty(kControlIdProperty, 1002);
+  hidden->hide();
+  auto* control = new CWnd(&dialog);
+  ASSERT_EQ(control->SubclassDlgItem(1001, &dialog), 1);
+  EXPECT_EQ(control->geometry(), QRect(5, 6, 40, 20));
+  EXPECT_EQ(control->GetWindowText(), "IDC_OK");
+  EXPECT_EQ(control->GetDlgCtrlID(), 1001u);
+  EXPECT_EQ(GetDlgItem(&dialog, 1001), control);
+  EXPECT_EQ(control->GetSafeHwnd(), control);
+
+  auto* second = new CWnd(&dialog);
+  ASSERT_EQ(second->SubclassDlgItem(1002, &dialog), 1);
+  EXPECT_TRUE(second->isHidden());
+  EXPECT_EQ((new CWnd(&dialog))->SubclassDlgItem(1003, &dialog), 0);
+}
+
+TEST(WindowClass, NamesAreRegisteredOnceAndReadBack) {
+  EXPECT_FALSE(RegisterWindowClass("", CS_DBLCLKS));
+  EXPECT_TRUE(RegisterWindowClass("ZORTestClass", CS_DBLCLKS));
+  EXPECT_TRUE(IsWindowClassRegistered("ZORTestClass"));
+  QWidget plain;
+  EXPECT_EQ(GetClassName(&plain), "QWidget");
+  EXPECT_EQ(GetClassName(&plain, 3), "QWi");
+}
+
+TEST(PainterDC, DibTransfersMatchTheRasterDC) {
+  CDib picture;
+  ASSERT_TRUE(picture.Create(CSize(5, 3)));
+  unsigned char* bits = picture.LockBits();
+  for (int i = 0; i < picture.Length(); ++i) bits[i] = static_cast<unsigned char>(i * 7);
+  picture.UnlockBits();
+
+  QImage image(12, 10, QImage::Format_RGB32);
+  image.fill(Qt::black);
+  CRasterDC reference(12, 10);
+  {
+    QPainter painter(&image);
+    CPainterDC dc(painter);
+    CRect source(1, 0, 4, 2);
+    for (CDC* target : {static_cast<CDC*>(&dc), static_cast<CDC*>(&reference)}) {
+      picture.Draw(target, CRect(0, 0, 6, 4), &source);
+      picture.DrawWithoutStretch(target, CPoint(6, 5), CSize(5, 3));
+    }
+    EXPECT_EQ(dc.GetPixel(7, 6), reference.GetPixel(7, 6));
+  }
+  for (int y = 0; y < 10; ++y)
+    for (int x = 0; x < 12; ++x) {
+      QColor c = image.pixelColor(x, y);
+      ASSERT_EQ(RGB(c.red(), c.green(), c.blue()), reference.GetPixel(x, y)) << x << "," << y;
+    }
+}
+
+TEST(PainterDC, XorLinesOnAnImageUndoThemselves) {
+  QImage image(16, 16, QImage::Format_RGB32);
+  image.fill(QColor(10, 20, 30));
+  QImage original = image.copy();
+  QPainter painter(&image);
+  CPainterDC dc(painter);
+  dc.SetROP2(R2_XORPEN);
+  dc.SelectPen({PS_SOLID, 1, RGB(255, 255, 255)});
+  dc.MoveTo({1, 1});
+  dc.LineTo({10, 1});
+  EXPECT_EQ(dc.GetPixel(5, 1), RGB(245, 235, 225));
+  EXPECT_EQ(dc.GetPixel(10, 1), RGB(10, 20, 30));  // the end point is left out
+  dc.MoveTo({1, 1});
+  dc.LineTo({10, 1});
+  painter.end();
+  EXPECT_EQ(image, original);
+}
+
+TEST(Cursor, PlanesBecomeAQtCursorWithItsHotSpot) {
+  const char* rows[] = {"Xo."};
+  HCURSOR cursor = CreateCursorFromPlanes(CursorFromPicture(rows, CPoint(4, 5)));
+  EXPECT_EQ(cursor->hotSpot(), QPoint(4, 5));
+  QImage bitmap = cursor->bitmap().toImage().convertToFormat(QImage::Format_Mono);
+  QImage mask = cursor->mask().toImage().convertToFormat(QImage::Format_Mono);
+  // Black: bitmap and mask set; white: mask only; see-through: neither.
+  EXPECT_EQ(mask.pixelIndex(0, 0), mask.pixelIndex(1, 0));
+  EXPECT_NE(mask.pixelIndex(0, 0), mask.pixelIndex(2, 0));
+  EXPECT_NE(bitmap.pixelIndex(0, 0), bitmap.pixelIndex(1, 0));
+}
+
+namespace {
+
+struct RecordingDrag : CDragHandler {
+  void OnDragMove(CPoint point) override { moves.push_back(point); }
+  void OnDragEnd(CPoint point, bool cancelled) override {
+    ends.push_back(point);
+    wasCancelled = cancelled;
+  }
+  std::vector<CPoint> moves, ends;
+  bool wasCancelled = false;
+};
+
+void PostMouse(QWidget* widget, QEvent::Type type, QPoint local) {
+  QPointF at(local);
+  QCoreApplication::postEvent(widget, new QMouseEvent(type, at, widget->mapToGlobal(at), Qt::LeftButton,
+                                                      type == QEvent::MouseMove ? Qt::LeftButton : Qt::NoButton,
+                                                      Qt::NoModifier));
+}
+
+}  // namespace
+
+TEST(DragLoop, FollowsTheMouseUntilReleaseOrEscape) {
+  QWidget surface;
+  surface.resize(100, 100);
+  surface.show();
+  RecordingDrag drag;
+  PostMouse(&surface, QEvent::MouseMove, {10, 12});
+  PostMouse(&surface, QEvent::MouseMove, {20, 22});
+  PostMouse(&surface, QEvent::MouseButtonRelease, {25, 26});
+  EXPECT_TRUE(RunDragLoop(&surface, drag));
+  EXPECT_EQ(drag.moves, (std::vector<CPoint>{{10, 12}, {20, 22}}));
+  EXPECT_EQ(drag.ends, (std::vector<CPoint>{{25, 26}}));
+  EXPECT_FALSE(drag.wasCancelled);
+
+  RecordingDrag cancelled;
+  PostMouse(&surface, QEvent::MouseMove, {30, 31});
+  QCoreApplication::postEvent(&surface, new QKeyEvent(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier));
+  EXPECT_FALSE(RunDragLoop(&surface, cancelled));
+  EXPECT_EQ(cancelled.ends, (std::vector<CPoint>{{30, 31}}));
+  EXPECT_TRUE(cancelled.wasCancelled);
+}
+
+TEST(JpegPropertiesDialog, TrackBarAndEditBoxFollowEachOther) {
+  CJpegPropertiesDialogModel model(40, false, true);
+  CJpegPropertiesDialog dialog(model);
+  EXPECT_EQ(dialog.windowTitle(), "JPEG properties");
+  EXPECT_EQ(dialog.TrackBar()->value(), 40);
+  EXPECT_EQ(dialog.Edit()->text(), "40");
+  EXPECT_FALSE(dialog.ForceBaseline()->isChecked());
+  EXPECT_FALSE(dialog.Grayscale()->isChecked());
+
+  dialog.TrackBar()->setValue(63);
+  EXPECT_EQ(dialog.Edit()->text(), "63");
+  dialog.Edit()->setText("88");
+  emit dialog.Edit()->textEdited("88");
+  EXPECT_EQ(dialog.TrackBar()->value(), 88);
+  EXPECT_EQ(model.properties().quality, 88);
+  dialog.Grayscale()->setChecked(true);
+  dialog.ForceBaseline()->setChecked(true);
+  EXPECT_TRUE(model.properties().grayscale);
+  EXPECT_TRUE(model.properties().forceBaseline);
+}
+
+namespace {
+
+// Closes the modal dialog or box that is about to open, as a user would.
+void AnswerNextModal(bool accept) {
+  QTimer::singleShot(0, [accept] {
+    auto* modal = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+    if (!modal) return;
+    if (accept) modal->accept();
+    else modal->reject();
+  });
+}
+
+}  // namespace
+
+TEST(JpegPropertiesDialog, PromptKeepsTheCallersFieldsOnCancel) {
+  CQtJpegPropertiesPrompt prompt;
+  CJpegPropertiesDialogModel model(40, true, true);
+  AnswerNextModal(true);
+  EXPECT_TRUE(prompt.Run(model));
+  EXPECT_EQ(model.properties().quality, 40);
+  AnswerNextModal(false);
+  EXPECT_FALSE(prompt.Run(model));
+}
+
+TEST(QtMessageBox, AnswersMapToTheProgramsNumbers) {
+  EXPECT_EQ(AnswerFromQtButton(QMessageBox::Yes, MessageButtons::YesNo), IDYES);
+  EXPECT_EQ(AnswerFromQtButton(QMessageBox::NoButton, MessageButtons::YesNo), IDNO);
+  EXPECT_EQ(AnswerFromQtButton(QMessageBox::NoButton, MessageButtons::YesNoCancel), IDCANCEL);
+  EXPECT_EQ(ToQtIcon(MessageIcon::Stop), QMessageBox::Critical);
+
+  CQtMessageBoxService service;
+  QTimer::singleShot(0, [] {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    if (box) box->button(QMessageBox::No)->click();
+  });
+  EXPECT_EQ(service.Show("Restore previous selection?", "Kelvora", MessageIcon::Question, MessageButtons::YesNo),
+            IDNO);
+}
