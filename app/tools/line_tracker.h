@@ -51,9 +51,9 @@ class CLineTracker {
  private:
   CPoint m_point0;
   CPoint m_point1;
-  CTrackerPen m_dottedBlackPen = kDottedBlackPen;
-  CTrackerPen m_solidWhitePen = kSolidWhitePen;
-  CTrackerBrush m_blueBrush = kSolidBlueBrush;
+  CPen m_dottedBlackPen = kDottedBlackPen;
+  CPen m_solidWhitePen = kSolidWhitePen;
+  CBrush m_blueBrush = kSolidBlueBrush;
   HCURSOR m_endPointCursor = nullptr;
   unsigned m_changePointsNameId;
   CViewMapping m_viewMapping;

@@ -128,10 +128,10 @@ class CQuadTracker {
   std::array<HCURSOR, 8> m_rotateCursors{};  // by direction octant
   std::array<HCURSOR, 4> m_resizeCursors{};  // by axis class
   HCURSOR m_moveCursor = nullptr;
-  CTrackerPen m_dottedBlackPen = kDottedBlackPen;
-  CTrackerPen m_solidWhitePen = kSolidWhitePen;
-  CTrackerPen m_dashedCyanPen = kDashedCyanPen;
-  CTrackerBrush m_blueBrush = kSolidBlueBrush;
+  CPen m_dottedBlackPen = kDottedBlackPen;
+  CPen m_solidWhitePen = kSolidWhitePen;
+  CPen m_dashedCyanPen = kDashedCyanPen;
+  CBrush m_blueBrush = kSolidBlueBrush;
   CViewMapping m_viewMapping;
   UndoStepList m_undoSteps;
   UndoStepList m_redoSteps;

@@ -1,27 +1,14 @@
 // What a tracker holds to draw itself and to show cursors over its handles.
 // The cursors belong to the document, which loads them once and destroys them
-// at the end; trackers only keep the handles. The pens and the brush are kept
-// as descriptions (style, width, colour); every tracker has its own set,
-// made with it, and the drawing code turns them into device objects.
+// at the end; trackers only keep the handles. Every tracker has its own pens
+// and brush, made with it.
 #pragma once
 
 #include "platform/core/device_context.h"
 
-using HCURSOR = void*;
+#include "platform/core/cursor_handle.h"
 
-enum class PenStyle { Solid, Dash, Dot };
-
-struct CTrackerPen {
-  PenStyle style = PenStyle::Solid;
-  int width = 1;
-  COLORREF colour = RGB(0, 0, 0);
-};
-
-struct CTrackerBrush {
-  COLORREF colour = RGB(0, 0, 0);
-};
-
-inline constexpr CTrackerPen kDottedBlackPen{PenStyle::Dot, 1, RGB(0, 0, 0)};
-inline constexpr CTrackerPen kSolidWhitePen{PenStyle::Solid, 1, RGB(255, 255, 255)};
-inline constexpr CTrackerPen kDashedCyanPen{PenStyle::Dash, 1, RGB(0, 255, 255)};
-inline constexpr CTrackerBrush kSolidBlueBrush{RGB(0, 0, 255)};
+inline const CPen kDottedBlackPen{PS_DOT, 1, RGB(0, 0, 0)};
+inline const CPen kSolidWhitePen{PS_SOLID, 1, RGB(255, 255, 255)};
+inline const CPen kDashedCyanPen{PS_DASH, 1, RGB(0, 255, 255)};
+inline const CBrush kSolidBlueBrush = CBrush::Solid(RGB(0, 0, 255));

@@ -10,7 +10,7 @@
 #include "platform/core/cursor_data.h"
 #include "platform/core/geometry.h"
 
-using HCURSOR = std::shared_ptr<const QCursor>;
+#include "platform/core/cursor_handle.h"
 
 // A 32 x 32 cursor from the two planes: AND 0 is painted (XOR 0 black,
 // XOR 1 white), AND 1 is see-through (XOR 1 inverts where the platform can).
