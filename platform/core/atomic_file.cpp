@@ -1,5 +1,8 @@
 #include "platform/core/atomic_file.h"
 
+#include "platform/core/file_system.h"
+#include "platform/core/io_faults.h"
+
 #include <cstdio>
 #include <cstdlib>
 #include <fcntl.h>
@@ -8,12 +11,6 @@
 #include <vector>
 
 namespace {
-
-std::string FolderOf(const std::string& path) {
-  std::string::size_type slash = path.find_last_of('/');
-  if (slash == std::string::npos) return ".";
-  return slash == 0 ? "/" : path.substr(0, slash);
-}
 
 bool SyncPath(const std::string& path, int flags) {
   int fd = ::open(path.c_str(), flags | O_CLOEXEC);
@@ -30,6 +27,7 @@ bool WriteFileAtomically(const std::string& path,
   std::string pattern = path + ".kvtmp-XXXXXX";
   std::vector<char> name(pattern.begin(), pattern.end());
   name.push_back('\0');
+  if (ShouldFailIoOperation()) return false;
   int fd = ::mkstemp(name.data());
   if (fd < 0) return false;
   // mkstemp makes the file private; give it the permissions a plain create would.
@@ -43,14 +41,14 @@ bool WriteFileAtomically(const std::string& path,
   try {
     written = write(temporaryPath);
   } catch (...) {
-    ::unlink(temporaryPath.c_str());
+    RemoveFile(temporaryPath);
     throw;
   }
-  if (!written || !SyncPath(temporaryPath, O_RDONLY) ||
-      std::rename(temporaryPath.c_str(), path.c_str()) != 0) {
-    ::unlink(temporaryPath.c_str());
+  if (!written || ShouldFailIoOperation() || !SyncPath(temporaryPath, O_RDONLY) ||
+      !RenameFile(temporaryPath, path)) {
+    RemoveFile(temporaryPath);
     return false;
   }
-  SyncPath(FolderOf(path), O_RDONLY | O_DIRECTORY);  // make the rename itself durable
+  SyncFolderOf(path);  // make the rename itself durable
   return true;
 }

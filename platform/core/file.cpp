@@ -1,5 +1,7 @@
 #include "platform/core/file.h"
 
+#include "platform/core/io_faults.h"
+
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -17,6 +19,7 @@ bool CFile::Open(const std::string& path, unsigned flags) {
     osFlags |= O_CREAT;
     if (!(flags & modeNoTruncate)) osFlags |= O_TRUNC;
   }
+  if ((flags & modeCreate) && ShouldFailIoOperation()) return false;
   int fd;
   do {
     fd = ::open(path.c_str(), osFlags, 0666);
@@ -59,6 +62,7 @@ std::size_t CFile::Read(void* buffer, std::size_t count) {
 
 void CFile::Write(const void* buffer, std::size_t count) {
   if (m_fd < 0) throw CFileException(m_path, EBADF);
+  if (ShouldFailIoOperation()) throw CFileException(m_path, ENOSPC);
   const auto* in = static_cast<const unsigned char*>(buffer);
   std::size_t done = 0;
   while (done < count) {
@@ -83,5 +87,12 @@ std::uint64_t CFile::GetPosition() const {
 }
 
 void CFile::Flush() {
+  if (ShouldFailIoOperation()) throw CFileException(m_path, EIO);
   if (m_fd < 0 || ::fsync(m_fd) != 0) throw CFileException(m_path, m_fd < 0 ? EBADF : errno);
+}
+
+void CFile::SetLength(std::uint64_t length) {
+  if (ShouldFailIoOperation()) throw CFileException(m_path, EIO);
+  if (m_fd < 0 || ::ftruncate(m_fd, static_cast<off_t>(length)) != 0)
+    throw CFileException(m_path, m_fd < 0 ? EBADF : errno);
 }

@@ -49,6 +49,8 @@ class CFile {
   std::uint64_t GetPosition() const;
   // Forces written data to the disk; throws CFileException on failure.
   void Flush();
+  // Cuts or extends the file to `length` bytes; throws CFileException.
+  void SetLength(std::uint64_t length);
 
  private:
   int m_fd = -1;
