@@ -16,6 +16,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "platform/core/device_context.h"
 #include "platform/core/dib_header.h"
@@ -125,6 +126,8 @@ class CDib {
   bool SaveToBMPFile(const std::string& path);
   bool SaveToBMPFile(CFile& file);
   bool SaveToJPGFile(std::string path, bool showDialog, bool colour, int quality, bool forceBaseline);
+  // The same JPEG file as SaveToJPGFile writes without its dialog, in memory.
+  bool SaveToJPGMemory(std::vector<unsigned char>* jpeg, bool colour, int quality, bool forceBaseline);
 
   CDib* CreateThumbNail(int side, unsigned long background);
   unsigned char CalcMiddle(unsigned char* bits, int x, int y);

@@ -14,6 +14,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <memory>
 
 #include "imagelib/dib.h"
 #include "imagelib/dib_pixels.h"
@@ -130,7 +131,16 @@ unsigned char GreyOf(const unsigned char* bgr) {
   return static_cast<unsigned char>(0.299 * bgr[2] + 0.114 * bgr[0] + 0.587 * bgr[1]);
 }
 
-bool EncodeJpeg(std::FILE* file, const JpegWriteRequest& request) {
+// Where libjpeg's memory destination keeps its growing buffer. Held outside
+// the encoding function's frame so that its values survive the error jump.
+struct MemoryDestination {
+  unsigned char* buffer = nullptr;
+  unsigned long size = 0;
+  ~MemoryDestination() { std::free(buffer); }
+};
+
+// Encodes into `file`, or into `memory` when no file is given.
+bool EncodeJpeg(std::FILE* file, MemoryDestination* memory, const JpegWriteRequest& request) {
   jpeg_compress_struct encoder;
   JpegErrorManager errors;
   unsigned char* volatile greyLine = nullptr;
@@ -148,7 +158,8 @@ bool EncodeJpeg(std::FILE* file, const JpegWriteRequest& request) {
     }
   }
   jpeg_create_compress(&encoder);
-  jpeg_stdio_dest(&encoder, file);
+  if (file) jpeg_stdio_dest(&encoder, file);
+  else jpeg_mem_dest(&encoder, &memory->buffer, &memory->size);
   encoder.image_width = static_cast<JDIMENSION>(request.width);
   encoder.image_height = static_cast<JDIMENSION>(request.height);
   encoder.input_components = request.colour ? 3 : 1;
@@ -194,8 +205,18 @@ bool CDib::SaveToJPGFile(std::string path, bool showDialog, bool colour, int qua
     return false;
   }
   JpegWriteRequest request{pixels.bits(), m_nWidth, m_nHeight, m_nRowLength, colour, quality, forceBaseline};
-  bool written = EncodeJpeg(file, request);
+  bool written = EncodeJpeg(file, nullptr, request);
   written = (std::fclose(file) == 0) && written;
   if (!written) std::remove(path.c_str());  // never leave a broken picture behind
   return written;
+}
+
+bool CDib::SaveToJPGMemory(std::vector<unsigned char>* jpeg, bool colour, int quality, bool forceBaseline) {
+  pixkit::LockedPixels pixels(*this);
+  if (!jpeg || !pixels || m_nWidth <= 0 || m_nHeight <= 0) return false;
+  auto memory = std::make_unique<MemoryDestination>();
+  JpegWriteRequest request{pixels.bits(), m_nWidth, m_nHeight, m_nRowLength, colour, quality, forceBaseline};
+  if (!EncodeJpeg(nullptr, memory.get(), request)) return false;
+  jpeg->assign(memory->buffer, memory->buffer + memory->size);
+  return true;
 }

@@ -131,6 +131,21 @@ TEST(JpegWrite, ColourFileEqualsPlainLibjpegEncodingOfTheRgbRows) {
   }
 }
 
+TEST(JpegWrite, MemoryEncodingEqualsTheFile) {
+  TemporaryFolder folder;
+  CDib image;
+  testimages::MakePatternImage(image, 21, 11);
+  for (bool colour : {true, false}) {
+    std::vector<unsigned char> inMemory;
+    ASSERT_TRUE(image.SaveToJPGMemory(&inMemory, colour, 70, false));
+    ASSERT_TRUE(image.SaveToJPGFile(folder.File("m.jpg"), false, colour, 70, false));
+    EXPECT_EQ(inMemory, TemporaryFolder::Read(folder.File("m.jpg")));
+  }
+  CDib empty;
+  std::vector<unsigned char> nothing;
+  EXPECT_FALSE(empty.SaveToJPGMemory(&nothing, true, 70, true));
+}
+
 TEST(JpegWrite, GreyFileUsesTheTruncatedWeightedSum) {
   TemporaryFolder folder;
   CDib image;
