@@ -16,7 +16,7 @@
 
 CDibAlpha::CDibAlpha() = default;
 
-CDibAlpha::CDibAlpha(const CDibAlpha& other) : CDib() { *this = other; }
+CDibAlpha::CDibAlpha(const CDibAlpha& other) : CDib() { CopyFrom(other); }
 
 CDibAlpha::~CDibAlpha() { Empty(); }
 
@@ -80,7 +80,9 @@ bool CDibAlpha::Create(CDib* source, unsigned char transparency) {
   return InstallBlock(copy) && AddPlaneAndTable(transparency);
 }
 
-void CDibAlpha::operator=(CDibAlpha other) {
+void CDibAlpha::operator=(CDibAlpha other) { CopyFrom(other); }
+
+void CDibAlpha::CopyFrom(const CDibAlpha& other) {
   Empty();
   if (!other.GetHandle() || !CopyHandle(other.GetHandle())) return;
   HGLOBAL plane = CopyHGlobal(other.m_hAlpha);

@@ -108,6 +108,9 @@ class CDibAlpha : public CDib {
   // identity table. False when the plane could not be had.
   bool AddPlaneAndTable(unsigned char transparency);
   void FreePlaneAndTable();
+  // The copy of operator=; the copy constructor cannot call an operator that
+  // takes its argument by value.
+  void CopyFrom(const CDibAlpha& other);
   // A new layer holding `colour`'s block (taken over) with a fresh plane.
   static CDibAlpha* AdoptColour(CDib* colour);
 };
