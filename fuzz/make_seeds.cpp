@@ -1,10 +1,11 @@
-// Writes small valid BMP, PCX and JPEG files into the given folder: the
+// Writes small valid BMP, PCX, JPEG and alpha PCX files into the given folder: the
 // fuzzers' starting corpus.
 #include <cstdio>
 #include <string>
 #include <vector>
 
 #include "imagelib/dib.h"
+#include "imagelib/dib_alpha.h"
 
 namespace {
 
@@ -44,5 +45,11 @@ int main(int argc, char** argv) {
   image.SaveToJPGFile(folder + "/jpeg/colour.jpg", false, true, 80, true);
   image.SaveToJPGFile(folder + "/jpeg/grey.jpg", false, false, 50, false);
   WritePcx(folder + "/pcx/seed.pcx", 3, 2);
+  CDibAlpha layer;
+  layer.Create(CSize(70, 4));
+  unsigned char* plane = layer.LockAlpha();
+  for (int i = 0; i < 70 * 4; ++i) plane[i] = static_cast<unsigned char>(i < 140 ? 255 : i * 7);
+  layer.UnlockAlpha();
+  layer.SaveAlphaToFile(folder + "/alpha_pcx/seed.pcx");
   return 0;
 }

@@ -13,6 +13,8 @@ int RunCrop(const CommandArgs& args);
 int RunEffect(const CommandArgs& args);
 int RunDissolve(const CommandArgs& args);
 int RunLut(const CommandArgs& args);
+int RunCompose(const CommandArgs& args);
+int RunAlpha(const CommandArgs& args);
 
 const std::vector<KvCommand>& AllCommands() {
   static const std::vector<KvCommand> commands = {
@@ -33,6 +35,13 @@ const std::vector<KvCommand>& AllCommands() {
       {"dissolve", "A B OUT X", "cross-dissolve: (1 - X) x A + X x B, X from 0 to 1, same-size images", RunDissolve},
       {"lut", "IN OUT [--brightness B] [--contrast X] [--hue H] [--filter RRGGBB LEVEL]",
        "map through a colour table built in that order (grey-indexed with a filter)", RunLut},
+      {"compose", "BACKGROUND LAYER OUT [--alpha ALPHA.pcx] [--at X,Y] [--size W,H] [--angle DEGREES] [--opacity N]",
+       "draw the layer scaled and turned about its centre, its bounding box's top-left at X,Y; without an alpha "
+       "file black is transparent",
+       RunCompose},
+      {"alpha", "[--from-bmp] IN OUT",
+       "an alpha PCX plane as a grey picture, or (--from-bmp) a grey picture's blue channel as an alpha PCX plane",
+       RunAlpha},
   };
   return commands;
 }
