@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "app/bases/base_database.h"
 #include "imagelib/dib.h"
 #include "imagelib/dib_alpha.h"
 
@@ -51,5 +52,17 @@ int main(int argc, char** argv) {
   for (int i = 0; i < 70 * 4; ++i) plane[i] = static_cast<unsigned char>(i < 140 ? 255 : i * 7);
   layer.UnlockAlpha();
   layer.SaveAlphaToFile(folder + "/alpha_pcx/seed.pcx");
+
+  // An item database with one raw and one compressed item; only its main
+  // file is a seed (the fuzzer keeps stores of its own beside it).
+  CBaseDatabase base;
+  CDib thumbnail;
+  thumbnail.Create(CSize(48, 48), 0xFFFFFFul);
+  BaseItemRecord record{};
+  if (base.Create(folder + "/base/seed.hbd", "Seed", "3.0", 1)) {
+    base.AddItem(&layer, &thumbnail, record, true, false, 85, true);
+    base.AddItem(&layer, &thumbnail, record, true, true, 85, true);
+    base.Save();
+  }
   return 0;
 }

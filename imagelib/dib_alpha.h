@@ -16,6 +16,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "imagelib/dib.h"
 #include "imagelib/lut.h"
@@ -79,6 +80,8 @@ class CDibAlpha : public CDib {
   // Alpha PCX files: the plane as an 8-bit grey PCX. Reading copies the
   // file's lines into the top-left of the existing plane.
   bool SaveAlphaToFile(const std::string& path);
+  // The same file's bytes, in memory.
+  bool SaveAlphaToMemory(std::vector<unsigned char>* file);
   bool LoadAlphaFromFile(const std::string& path);
   bool LoadAlphaFromMemory(const unsigned char* data, unsigned int size);
   bool LoadAlphaFromResource(const char* name, const char* type, HINSTANCE module);

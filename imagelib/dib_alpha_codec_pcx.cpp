@@ -56,14 +56,16 @@ bool CDibAlpha::LoadAlphaFromResource(const char* name, const char* type, HINSTA
   return LoadAlphaFromMemory(bytes->data(), static_cast<unsigned int>(bytes->size()));
 }
 
+bool CDibAlpha::SaveAlphaToMemory(std::vector<unsigned char>* file) {
+  pixkit::LockedAlpha plane(*this);
+  if (!plane || !file) return false;
+  *file = pixkit::EncodeAlphaPcx(plane.plane(), GetSize());
+  return !file->empty();
+}
+
 bool CDibAlpha::SaveAlphaToFile(const std::string& path) {
   std::vector<unsigned char> file;
-  {
-    pixkit::LockedAlpha plane(*this);
-    if (!plane) return false;
-    file = pixkit::EncodeAlphaPcx(plane.plane(), GetSize());
-  }
-  if (file.empty()) return false;
+  if (!SaveAlphaToMemory(&file)) return false;
   try {
     return WriteFileAtomically(path, [&](const std::string& temporaryPath) {
       CFile out;
