@@ -15,6 +15,7 @@ int RunDissolve(const CommandArgs& args);
 int RunLut(const CommandArgs& args);
 int RunCompose(const CommandArgs& args);
 int RunAlpha(const CommandArgs& args);
+int RunBase(const CommandArgs& args);
 
 const std::vector<KvCommand>& AllCommands() {
   static const std::vector<KvCommand> commands = {
@@ -42,6 +43,11 @@ const std::vector<KvCommand>& AllCommands() {
       {"alpha", "[--from-bmp] IN OUT",
        "an alpha PCX plane as a grey picture, or (--from-bmp) a grey picture's blue channel as an alpha PCX plane",
        RunAlpha},
+      {"base",
+       "create FILE.hbd NAME [--version V] | add FILE.hbd IMAGE --alpha ALPHA.pcx --name NAME --projection N "
+       "[--shape N] [--placement L,T,R,B] [--categories A/B/C/D/E] [--layer N] [--compress [--quality Q]] | "
+       "list FILE.hbd | extract FILE.hbd INDEX OUT [--alpha OUT.pcx] | delete FILE.hbd INDEX | check FILE.hbd",
+       "build and inspect item databases", RunBase},
   };
   return commands;
 }
