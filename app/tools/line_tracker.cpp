@@ -21,15 +21,10 @@ CLineTracker::CLineTracker(unsigned changePointsNameId) : m_changePointsNameId(c
 CLineTracker::~CLineTracker() = default;
 
 void CLineTracker::PushUndo(const std::string& name) {
-  m_redoSteps.clear();
-  AppendUndoStep(m_undoSteps, std::make_unique<CUndoStep>(name));
+  m_history.Push(std::make_unique<CUndoStep>(name));
 }
 
 void CLineTracker::PushUndoById(unsigned stringId) { PushUndo(LoadResourceString(stringId)); }
-
-std::string CLineTracker::GetUndoName() const {
-  return m_undoSteps.empty() ? std::string() : m_undoSteps.back()->GetName();
-}
 
 void CLineTracker::SetPoints(int x0, int y0, int x1, int y1) {
   m_point0 = {x0, y0};

@@ -40,13 +40,12 @@ class CLineTracker {
   int HitTest(int x, int y) const;
 
   unsigned GetChangePointsNameId() const { return m_changePointsNameId; }
-  bool CanUndo() const { return !m_undoSteps.empty(); }
+  bool CanUndo() const { return m_history.CanUndo(); }
   // Name of the newest undo step; empty when there is none.
-  std::string GetUndoName() const;
+  std::string GetUndoName() const { return m_history.NewestUndoName(); }
 
  protected:
-  UndoStepList& UndoSteps() { return m_undoSteps; }
-  UndoStepList& RedoSteps() { return m_redoSteps; }
+  CUndoHistory& History() { return m_history; }
 
  private:
   CPoint m_point0;
@@ -57,6 +56,5 @@ class CLineTracker {
   HCURSOR m_endPointCursor = nullptr;
   unsigned m_changePointsNameId;
   CViewMapping m_viewMapping;
-  UndoStepList m_undoSteps;
-  UndoStepList m_redoSteps;
+  CUndoHistory m_history;
 };

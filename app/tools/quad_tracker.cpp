@@ -62,15 +62,10 @@ CQuadTracker::CQuadTracker(const CQuadTracker& other)
 CQuadTracker::~CQuadTracker() = default;
 
 void CQuadTracker::PushUndo(const std::string& name) {
-  m_redoSteps.clear();
-  AppendUndoStep(m_undoSteps, std::make_unique<CUndoStep>(name));
+  m_history.Push(std::make_unique<CUndoStep>(name));
 }
 
 void CQuadTracker::PushUndoById(unsigned stringId) { PushUndo(LoadResourceString(stringId)); }
-
-std::string CQuadTracker::GetUndoName() const {
-  return m_undoSteps.empty() ? std::string() : m_undoSteps.back()->GetName();
-}
 
 void CQuadTracker::CopyGeometry(const CQuadTracker& other) {
   m_baseRect = other.m_baseRect;

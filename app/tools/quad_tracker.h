@@ -106,13 +106,12 @@ class CQuadTracker {
   unsigned GetMoveNameId() const { return m_moveNameId; }
   unsigned GetChangePointsNameId() const { return m_changePointsNameId; }
 
-  bool CanUndo() const { return !m_undoSteps.empty(); }
+  bool CanUndo() const { return m_history.CanUndo(); }
   // Name of the newest undo step; empty when there is none.
-  std::string GetUndoName() const;
+  std::string GetUndoName() const { return m_history.NewestUndoName(); }
 
  protected:
-  UndoStepList& UndoSteps() { return m_undoSteps; }
-  UndoStepList& RedoSteps() { return m_redoSteps; }
+  CUndoHistory& History() { return m_history; }
 
  private:
   CPolygonRegion RoundedOutline() const;
@@ -133,8 +132,7 @@ class CQuadTracker {
   CPen m_dashedCyanPen = kDashedCyanPen;
   CBrush m_blueBrush = kSolidBlueBrush;
   CViewMapping m_viewMapping;
-  UndoStepList m_undoSteps;
-  UndoStepList m_redoSteps;
+  CUndoHistory m_history;
   unsigned m_rotateNameId;
   unsigned m_resizeNameId;
   unsigned m_moveNameId;

@@ -36,3 +36,18 @@ inline constexpr std::size_t kMaxUndoSteps = 30;
 // Appends `step`, first deleting the oldest step when the list is full, so a
 // list never holds more than kMaxUndoSteps.
 void AppendUndoStep(UndoStepList& list, std::unique_ptr<CUndoStep> step);
+
+// An object's own undo list and redo list (each at most kMaxUndoSteps long).
+struct CUndoHistory {
+  UndoStepList undoSteps;
+  UndoStepList redoSteps;
+
+  // A new step on the undo list; whatever could be redone is forgotten.
+  void Push(std::unique_ptr<CUndoStep> step) {
+    redoSteps.clear();
+    AppendUndoStep(undoSteps, std::move(step));
+  }
+  bool CanUndo() const { return !undoSteps.empty(); }
+  // Name of the newest undo step; empty when there is none.
+  std::string NewestUndoName() const { return undoSteps.empty() ? std::string() : undoSteps.back()->GetName(); }
+};
