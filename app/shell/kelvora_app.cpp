@@ -1,0 +1,186 @@
+#include "app/shell/kelvora_app.h"
+
+#include <QDesktopServices>
+#include <QPainter>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QSplashScreen>
+#include <QUrl>
+
+#include <clocale>
+#include <cstdio>
+#include <filesystem>
+
+#include "app/resources/program_messages.h"
+#include "app/resources/program_resources.h"
+#include "app/shell/help_popup.h"
+#include "app/shell/help_text.h"
+#include "app/shell/options/options_dialog.h"
+#include "app/shell/settings/settings_file.h"
+#include "app/shell/settings/user_folders.h"
+#include "app/shell/style_loading.h"
+#include "controls/skin_resources.h"
+#include "imagelib/dib.h"
+#include "platform/qt/painter_dc.h"
+#include "platform/core/message_box.h"
+
+std::string FormatMessage(const char* format, const std::string& value) {
+  std::string text = format;
+  if (auto at = text.find("%s"); at != std::string::npos) text.replace(at, 2, value);
+  return text;
+}
+
+std::string FormatMessage(const char* format, int first, int second) {
+  char text[256];
+  std::snprintf(text, sizeof text, format, first, second);
+  return text;
+}
+
+StartupEnvironment DesktopEnvironment(const std::string& programPath) {
+  StartupEnvironment environment;
+  environment.commandLine = '"' + programPath + '"';
+  environment.profilePath = UserProfilePath();
+  environment.userDataFolder = UserDataFolder();
+  environment.colourDepth = [] {
+    QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? screen->depth() : 0;
+  };
+  environment.screenClientSize = [] {
+    QScreen* screen = QGuiApplication::primaryScreen();
+    QSize size = screen ? screen->availableGeometry().size() : QSize();
+    return CSize(size.width(), size.height());
+  };
+  environment.loadStyle = LoadStyleModule;
+  environment.openUrl = [](const std::string& url) { return QDesktopServices::openUrl(QUrl(QString::fromStdString(url))); };
+  return environment;
+}
+
+CKelvoraApp::CKelvoraApp() = default;
+
+CKelvoraApp::~CKelvoraApp() { ExitInstance(); }
+
+bool CKelvoraApp::InitApplication(const std::string& instanceFolder) {
+  m_instance = std::make_unique<CSingleInstance>(instanceFolder);
+  if (m_instance->Acquire()) return true;
+  m_instance->AskRunningCopyToShow();
+  m_instance.reset();
+  return false;
+}
+
+bool CKelvoraApp::InitInstance(StartupEnvironment environment) {
+  m_environment = std::move(environment);
+  m_previousResources = UseProgramResources();
+
+  // The table's locale name is the original platform's; where the system
+  // does not know it, the user's own locale serves.
+  std::string locale = LoadResourceString(kStringLocaleName);
+  if (locale.empty() || !std::setlocale(LC_ALL, locale.c_str())) std::setlocale(LC_ALL, "");
+
+  m_programFolder = ProgramFolderFromCommandLine(m_environment.commandLine);
+  LoadSettingsFile(m_settings, m_environment.profilePath,
+                   {DefaultApplicationFolder(m_programFolder), m_environment.userDataFolder});
+  m_settings.CreateWritableFolders();
+
+  int depth = m_environment.colourDepth ? m_environment.colourDepth() : 32;
+  if (depth < 16) {
+    ShowMessageBox(kMsgScreenColours, {}, MessageIcon::Stop);
+    return false;
+  }
+  if (depth == 16 && m_settings.showWarnings) ShowMessageBox(kMsgUseTrueColour, {}, MessageIcon::Information);
+
+  std::string stylePath = m_settings.GetStylePath();
+  m_style = m_environment.loadStyle ? m_environment.loadStyle(stylePath) : nullptr;
+  if (!m_style) {
+    ShowMessageBox(FormatMessage(kMsgCantFind, stylePath), {}, MessageIcon::Stop);
+    return false;
+  }
+  SetImageInstance(m_style.get());
+
+  CPoint minimum;
+  if (LoadCustomWndPos("IDR_APPWINDOW_SIZE_MIN", &minimum, m_style.get()) && m_environment.screenClientSize) {
+    CSize screen = m_environment.screenClientSize();
+    if (screen.cx < minimum.x || screen.cy < minimum.y) {
+      ShowMessageBox(FormatMessage(kMsgScreenResolution, minimum.x, minimum.y), {}, MessageIcon::Stop);
+      return false;
+    }
+  }
+
+  std::unique_ptr<QSplashScreen> splash;
+  if (m_environment.showWindows) {
+    CDib picture;
+    if (picture.LoadFromResource("IDB_SPLASH", "", m_style.get())) {
+      QImage image(picture.Width(), picture.Height(), QImage::Format_RGB32);
+      QPainter painter(&image);
+      CPainterDC dc(painter);
+      picture.DrawWithoutStretch(&dc, CPoint(0, 0), CSize(picture.Width(), picture.Height()));
+      painter.end();
+      splash = std::make_unique<QSplashScreen>(QPixmap::fromImage(image));
+      splash->show();
+    }
+  }
+
+  // The document and the view join the frame in later work.
+  m_frame = std::make_unique<CMainFrame>(m_settings);
+  m_frame->setWindowTitle(QString::fromStdString(LoadResourceString(kStringApplicationTitle)));
+  if (!m_frame->Create(m_environment.panelTemplates)) {
+    m_frame.reset();
+    return false;
+  }
+  ConnectFrame();
+  SetMainWindow(m_frame.get());
+
+  if (m_environment.showWindows) {
+    m_frame->show();
+    if (splash) splash->finish(m_frame.get());
+  }
+  PostMessage(m_frame.get(), WM_COMMAND, MAKEWPARAM(ID_LOAD_SAMPLE_PHOTO, 0));
+  return true;
+}
+
+void CKelvoraApp::ConnectFrame() {
+  CMainFrame* frame = m_frame.get();
+  frame->SetSaveSettings([this] { SaveSettings(); });
+  frame->SetCommandHandler(ID_CHANGE_OPTIONS, [this] { OnOptions(); });
+  frame->SetCommandHandler(ID_HELP_FINDER, [this] { OnHelp(); });
+  frame->SetCommandHandler(ID_HELP, [this] { OnHelp(); });
+  frame->SetContextHelpHandler([this](UINT id, QPoint at) { OnContextHelp(id, at); });
+  if (m_instance) m_instance->SetShowRequestHandler([frame] { frame->BringForward(); });
+}
+
+int CKelvoraApp::ExitInstance() {
+  if (m_instance) m_instance->SetShowRequestHandler(nullptr);
+  if (m_frame) {
+    SetMainWindow(nullptr);
+    m_frame.reset();  // saves the settings when "AutoSave" is on
+  }
+  m_instance.reset();
+  if (m_style) {
+    SetImageInstance(nullptr);
+    m_style.reset();
+  }
+  if (m_previousResources) SetResourceModule(m_previousResources);
+  m_previousResources = nullptr;
+  return 0;
+}
+
+bool CKelvoraApp::SaveSettings() { return SaveSettingsFile(m_settings, m_environment.profilePath); }
+
+void CKelvoraApp::OnHelp() {
+  std::string manual = HelpManualPath(m_settings.GetHelpFolder());
+  std::error_code error;
+  if (!std::filesystem::is_regular_file(manual, error)) {
+    ShowMessageBox(FormatMessage(kMsgCantFind, manual), {}, MessageIcon::Stop);
+    return;
+  }
+  if (m_environment.openUrl) m_environment.openUrl(HelpManualUrl(manual));
+}
+
+void CKelvoraApp::OnContextHelp(UINT contextId, QPoint at) {
+  ShowHelpPopup(ContextHelpText(m_settings.GetHelpFolder(), contextId), at, m_frame.get());
+}
+
+void CKelvoraApp::OnOptions() {
+  COptionsDialog dialog(m_settings, FindStyles(m_settings.GetStylesFolder(), m_environment.loadStyle),
+                        [this] { return SaveSettings(); }, m_frame.get());
+  dialog.exec();
+}

@@ -1,0 +1,70 @@
+// CMainFrame: the program's main window. It has no title bar or toolbars of
+// the window system: all of its chrome is the skinned panels of the panel
+// table, docked at their sides around the view's place. One right-hand
+// panel shows at a time. The skinned title bar's buttons minimise the
+// window and ask it to close; closing asks first when confirmations are on.
+// Commands that belong to the application object (options, help) are handed
+// to the handlers it registers; the document's and view's commands come in
+// later and are ignored until then.
+#pragma once
+
+#include <functional>
+#include <map>
+#include <vector>
+
+#include "app/shell/panels/skin_panel.h"
+#include "app/shell/settings/settings.h"
+#include "platform/qt/wnd.h"
+
+inline constexpr UINT WM_CLOSE = 0x0010;
+
+inline constexpr UINT ID_APP_EXIT_PROGRAM = 1175;
+inline constexpr UINT ID_MINIMIZE_WINDOW = 1176;
+inline constexpr UINT ID_LOAD_SAMPLE_PHOTO = 32773;
+inline constexpr UINT ID_CHANGE_OPTIONS = 1213;
+inline constexpr UINT ID_HELP_FINDER = 57670;
+inline constexpr UINT ID_HELP = 57669;
+
+class CMainFrame : public CWnd {
+ public:
+  // `settings` is the application's record and outlives the frame.
+  explicit CMainFrame(const CSettings& settings);
+  ~CMainFrame() override;
+
+  // Creates the panels in table order from `templates`; on a failure shows
+  // the panel's message and returns false.
+  bool Create(const PanelTemplateFactory& templates = SetUpPanelTemplate);
+
+  // Shows the right-hand panel made from `templateId` and hides the one
+  // shown before. False when there is no such right-hand panel.
+  bool ShowRightPanel(unsigned templateId);
+  unsigned CurrentRightPanel() const { return m_currentRight; }
+  const std::vector<CSkinPanel*>& Panels() const { return m_panels; }
+  CSkinPanel* Panel(unsigned templateId) const;
+
+  // Runs `handler` for the command instead of ignoring it.
+  void SetCommandHandler(UINT id, std::function<void()> handler) { m_handlers[id] = std::move(handler); }
+  // F1 over a control: its id and the cursor position on the screen.
+  void SetContextHelpHandler(std::function<void(UINT id, QPoint at)> handler) { m_contextHelp = std::move(handler); }
+  // Called from the destructor: the application saves its settings there.
+  void SetSaveSettings(std::function<void()> save) { m_saveSettings = std::move(save); }
+  // Brings the window to the front, restoring it when minimised.
+  void BringForward();
+
+  LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam, const std::string& text) override;
+
+ protected:
+  void OnCommand(UINT id, UINT code, HWND control) override;
+  void closeEvent(QCloseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+
+ private:
+  void ApplyWindowLimits();
+
+  const CSettings& m_settings;
+  std::vector<CSkinPanel*> m_panels;  // owned by the frame as Qt children
+  unsigned m_currentRight = 0;
+  std::map<UINT, std::function<void()>> m_handlers;
+  std::function<void()> m_saveSettings;
+  std::function<void(UINT, QPoint)> m_contextHelp;
+};

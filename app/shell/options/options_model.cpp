@@ -1,0 +1,82 @@
+#include "app/shell/options/options_model.h"
+
+#include <algorithm>
+#include <filesystem>
+
+namespace {
+
+std::string StoredForm(std::string path) {
+  std::replace(path.begin(), path.end(), '/', '\\');
+  return path;
+}
+
+bool SamePathNoCase(const std::string& a, const std::string& b) {
+  auto fold = [](char c) {
+    if (c == '/') return '\\';
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+  };
+  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [&](char x, char y) { return fold(x) == fold(y); });
+}
+
+bool HasStyleExtension(const std::filesystem::path& path) {
+  std::string extension = path.extension().string();
+  return SamePathNoCase(extension, kStyleFileExtension);
+}
+
+}  // namespace
+
+std::vector<StyleEntry> FindStyles(const std::string& stylesFolder, const StyleLoader& load) {
+  std::vector<std::filesystem::path> files;
+  std::error_code error;
+  std::filesystem::recursive_directory_iterator walk(stylesFolder, std::filesystem::directory_options::skip_permission_denied, error);
+  for (; !error && walk != std::filesystem::recursive_directory_iterator(); walk.increment(error)) {
+    if (walk->is_regular_file(error) && HasStyleExtension(walk->path())) files.push_back(walk->path());
+  }
+  std::sort(files.begin(), files.end());
+
+  std::vector<StyleEntry> styles;
+  for (const std::filesystem::path& file : files) {
+    std::unique_ptr<CResourceModule> style = load ? load(file.string()) : nullptr;
+    if (!style) continue;
+    std::optional<std::string> name = style->LoadString(kStyleNameString);
+    if (!name || name->empty()) continue;
+    styles.push_back({*name, StoredForm(file.lexically_relative(stylesFolder).string())});
+  }
+  return styles;
+}
+
+COptionsModel::COptionsModel(const CSettings& settings, std::vector<StyleEntry> styles)
+    : m_values(settings), m_styles(std::move(styles)) {
+  for (std::size_t i = 0; i < m_styles.size(); ++i)
+    if (SamePathNoCase(m_styles[i].relativePath, settings.styleProfile)) m_selectedStyle = static_cast<int>(i);
+  SetInterval(settings.slideshowInterval);
+}
+
+void COptionsModel::SelectStyle(int index) {
+  if (index < 0 || index >= static_cast<int>(m_styles.size())) return;
+  m_selectedStyle = index;
+  m_values.styleProfile = m_styles[index].relativePath;
+}
+
+void COptionsModel::SetInterval(int milliseconds) {
+  m_values.slideshowInterval = std::clamp(milliseconds, kSlideshowIntervalMin, kSlideshowIntervalMax);
+}
+
+void COptionsModel::ApplyTo(CSettings& settings) const {
+  settings.askProjection = m_values.askProjection;
+  settings.morphing = m_values.morphing;
+  settings.printPreviewFullScreen = m_values.printPreviewFullScreen;
+  settings.jumpToBase = m_values.jumpToBase;
+  settings.galleryDblClkRestore = m_values.galleryDblClkRestore;
+  settings.lTrackersVisible = m_values.lTrackersVisible;
+  settings.selectByOrient = m_values.selectByOrient;
+  settings.showQuestions = m_values.showQuestions;
+  settings.showWarnings = m_values.showWarnings;
+  settings.standardGallery = m_values.standardGallery;
+  settings.strongNewClient = m_values.strongNewClient;
+  settings.autoSave = m_values.autoSave;
+  settings.styleProfile = m_values.styleProfile;
+  settings.slideshowInterval = m_values.slideshowInterval;
+}
+
+int IntervalSpinStep(long long heldMilliseconds) { return heldMilliseconds >= 3000 ? 500 : 100; }

@@ -1,0 +1,82 @@
+#include "app/shell/panels/skin_panel.h"
+
+#include <QCheckBox>
+#include <QPainter>
+#include <QPushButton>
+#include <QSlider>
+
+#include "controls/skin_resources.h"
+#include "controls/zor_check_box.h"
+#include "controls/zor_slider.h"
+#include "platform/qt/dialog_template.h"
+#include "platform/qt/painter_dc.h"
+
+namespace {
+
+bool Horizontal(DockSide side) { return side == DockSide::Top || side == DockSide::Bottom; }
+
+}  // namespace
+
+CSkinPanel::CSkinPanel(const PanelSpec& spec, QWidget* frame) : CWnd(frame), m_spec(spec), m_frame(frame) {
+  if (spec.pattern) m_pattern.LoadFromResource(spec.pattern, "", GetImageInstance());
+  if (spec.extPattern) m_extPattern.LoadFromResource(spec.extPattern, "", GetImageInstance());
+}
+
+bool CSkinPanel::Create(const PanelTemplateFactory& templates) {
+  if (!templates || !templates(m_spec.templateId, this)) return false;
+  QSize size = geometry().size();
+  if (HasBackground()) {
+    if (Horizontal(m_spec.side)) size.setHeight(m_pattern.Height());
+    else size.setWidth(m_pattern.Width());
+  }
+  // Bars keep their depth; they stretch along the side they are docked at.
+  if (Horizontal(m_spec.side)) {
+    setFixedHeight(size.height());
+    setMinimumWidth(HasBackground() ? m_pattern.Width() : size.width());
+  } else {
+    setFixedWidth(size.width());
+    setMinimumHeight(HasBackground() ? m_pattern.Height() : size.height());
+  }
+  SubclassControls();
+  return true;
+}
+
+void CSkinPanel::SubclassControls() {
+  // Controls whose kinds come later (lists, combo boxes, the colour
+  // selecter) keep their places empty until then.
+  for (QWidget* item : findChildren<QWidget*>()) {
+    UINT id = ::GetDlgCtrlID(item);
+    if (!id) continue;
+    if (qobject_cast<QCheckBox*>(item)) {
+      (new CZORCheckBox(this))->SubclassDlgItem(id, this);
+    } else if (qobject_cast<QPushButton*>(item)) {
+      (new CZORButton(this))->SubclassDlgItem(id, this);
+    } else if (qobject_cast<QSlider*>(item)) {
+      int options = item->width() > item->height() ? kSliderHorizontal : 0;
+      (new CZORSlider(this))->SubclassDlgItem(id, this, options);
+    } else {
+      item->setVisible(false);
+    }
+  }
+}
+
+LRESULT CSkinPanel::WindowProc(UINT message, WPARAM wParam, LPARAM lParam, const std::string& text) {
+  if (message == WM_COMMAND && m_frame) return SendMessage(m_frame, message, wParam, lParam, text);
+  return CWnd::WindowProc(message, wParam, lParam, text);
+}
+
+void CSkinPanel::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  painter.fillRect(rect(), Qt::black);
+  if (!HasBackground()) return;
+  CPainterDC dc(painter);
+  CSize pattern(m_pattern.Width(), m_pattern.Height());
+  m_pattern.DrawWithoutStretch(&dc, CPoint(0, 0), pattern);
+  if (m_extPattern.IsEmpty() || m_extPattern.Width() <= 0 || m_extPattern.Height() <= 0) return;
+  CSize ext(m_extPattern.Width(), m_extPattern.Height());
+  if (Horizontal(m_spec.side)) {
+    for (int x = pattern.cx; x < width(); x += ext.cx) m_extPattern.DrawWithoutStretch(&dc, CPoint(x, 0), ext);
+  } else {
+    for (int y = pattern.cy; y < height(); y += ext.cy) m_extPattern.DrawWithoutStretch(&dc, CPoint(0, y), ext);
+  }
+}

@@ -1,0 +1,37 @@
+// One of the main window's panels: a bar laid out from its template, drawn
+// with its background picture from the style, its buttons, check boxes and
+// sliders turned into skinned controls. The picture sets the bar's depth
+// (its height when docked at the top or bottom, its width at the sides); a
+// bar longer than its picture repeats the extension picture after it.
+// Commands of its controls go on to the frame.
+#pragma once
+
+#include <QPointer>
+
+#include "app/shell/panels/panel_table.h"
+#include "imagelib/dib.h"
+#include "platform/qt/wnd.h"
+
+class CSkinPanel : public CWnd {
+ public:
+  CSkinPanel(const PanelSpec& spec, QWidget* frame);
+
+  // Builds the template and its controls; false when the template fails.
+  bool Create(const PanelTemplateFactory& templates);
+
+  const PanelSpec& Spec() const { return m_spec; }
+  bool HasBackground() const { return !m_pattern.IsEmpty(); }
+
+  LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam, const std::string& text) override;
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  void SubclassControls();
+
+  const PanelSpec& m_spec;
+  QPointer<QWidget> m_frame;
+  CDib m_pattern;
+  CDib m_extPattern;
+};

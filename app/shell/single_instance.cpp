@@ -1,0 +1,66 @@
+#include "app/shell/single_instance.h"
+
+#include <QLocalServer>
+#include <QLocalSocket>
+#include <QLockFile>
+
+#include <cstdlib>
+#include <filesystem>
+
+#include "app/shell/settings/settings.h"
+#include "app/shell/settings/user_folders.h"
+
+namespace {
+
+constexpr int kConnectMilliseconds = 2000;
+
+}  // namespace
+
+CSingleInstance::CSingleInstance(std::string folder) : m_folder(NormaliseFolder(std::move(folder))) {}
+
+CSingleInstance::~CSingleInstance() { Release(); }
+
+bool CSingleInstance::Acquire() {
+  std::error_code error;
+  std::filesystem::create_directories(m_folder, error);
+  m_lock = std::make_unique<QLockFile>(QString::fromStdString(LockPath()));
+  // Never stale by age: a long-running copy keeps its lock. A lock whose
+  // owner process is gone is still taken over.
+  m_lock->setStaleLockTime(0);
+  if (!m_lock->tryLock(0)) {
+    m_lock.reset();
+    return false;
+  }
+  // Holding the lock, any socket left by a crashed copy is ours to replace.
+  QLocalServer::removeServer(QString::fromStdString(SocketPath()));
+  m_server = std::make_unique<QLocalServer>();
+  m_server->setSocketOptions(QLocalServer::UserAccessOption);
+  QObject::connect(m_server.get(), &QLocalServer::newConnection, this, [this] {
+    while (QLocalSocket* socket = m_server->nextPendingConnection()) socket->deleteLater();
+    if (m_onShowRequest) m_onShowRequest();
+  });
+  // Without the socket the program still runs; later copies just cannot
+  // bring it forward.
+  m_server->listen(QString::fromStdString(SocketPath()));
+  return true;
+}
+
+bool CSingleInstance::AskRunningCopyToShow() {
+  QLocalSocket socket;
+  socket.connectToServer(QString::fromStdString(SocketPath()));
+  if (!socket.waitForConnected(kConnectMilliseconds)) return false;
+  socket.disconnectFromServer();
+  return true;
+}
+
+void CSingleInstance::Release() {
+  m_server.reset();
+  if (m_lock) m_lock->unlock();
+  m_lock.reset();
+}
+
+std::string SingleInstanceFolder() {
+  const char* runtime = std::getenv("XDG_RUNTIME_DIR");
+  if (runtime && runtime[0] == '/') return NormaliseFolder(runtime);
+  return UserConfigFolder();
+}

@@ -1,0 +1,88 @@
+// A start-up on a machine made in the test: folders below a temporary root,
+// a screen of a chosen depth and size, and a style held in memory.
+#pragma once
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "app/shell/kelvora_app.h"
+#include "platform/core/message_box.h"
+#include "platform/qt/dialog_template.h"
+#include "tests/support/test_skin.h"
+#include "tests/test_files.h"
+
+class StartupTest : public ::testing::Test {
+ protected:
+  StartupTest() {
+    std::filesystem::create_directories(root.File("bin"));
+    AddText(style, "IDR_APPWINDOW_SIZE_MIN", "wndpos", "800, 600");
+    AddText(style, "IDR_APPWINDOW_SIZE_MAX", "wndpos", "1600, 1200");
+    style.AddResource("IDB_TITLE_PATTERN", "bmpimage", BmpFile(120, 24, [](int, int) { return RGB(40, 60, 90); }));
+    style.AddString(1, "Classic");
+    AddControlPictures();
+  }
+  ~StartupTest() override { app.ExitInstance(); }
+
+  std::string StylePath() const { return root.File("share/kelvora/Styles/Style_1/style.kvstyle"); }
+  std::string ProfilePath() const { return root.File("config/Kelvora.ini"); }
+  std::string HelpFolder() const { return root.File("share/kelvora/Help") + "/"; }
+
+  StartupEnvironment Environment() {
+    StartupEnvironment environment;
+    environment.commandLine = "\"" + root.File("bin/Kelvora") + "\"";
+    environment.profilePath = ProfilePath();
+    environment.userDataFolder = root.File("data");
+    environment.colourDepth = [this] { return depth; };
+    environment.screenClientSize = [this] { return screen; };
+    environment.loadStyle = [this](const std::string& path) -> std::unique_ptr<CResourceModule> {
+      requestedStyles.push_back(path);
+      if (!styleAvailable) return nullptr;
+      auto copy = std::make_unique<CMemoryResourceModule>(style);
+      return copy;
+    };
+    environment.openUrl = [this](const std::string& url) {
+      openedUrls.push_back(url);
+      return true;
+    };
+    environment.showWindows = false;
+    return environment;
+  }
+
+  void WriteProfile(const std::string& text) {
+    std::filesystem::create_directories(root.File("config"));
+    root.Write("config/Kelvora.ini", std::vector<unsigned char>(text.begin(), text.end()));
+  }
+
+  std::vector<std::string> MessageTexts() const {
+    std::vector<std::string> texts;
+    for (const auto& message : messages.messages()) texts.push_back(message.text);
+    return texts;
+  }
+
+  // Every skinned control of the panels gets its first picture, as a real
+  // style gives them, so start-up shows no complaints of missing pictures.
+  void AddControlPictures() {
+    for (const PanelSpec& spec : PanelTable()) {
+      QWidget form;
+      SetUpPanelTemplate(spec.templateId, &form);
+      for (QWidget* item : form.findChildren<QWidget*>()) {
+        std::string caption = DialogItemCaption(item);
+        if (caption.empty()) continue;
+        for (const char* suffix : {"_D1", "_THUMB"})
+          style.AddResource((caption + suffix).c_str(), "bmpimage", SolidPictureWithBlackEdge(8, 8, RGB(200, 200, 200)));
+      }
+    }
+  }
+
+  TemporaryFolder root;
+  CMemoryResourceModule style;
+  bool styleAvailable = true;
+  int depth = 32;
+  CSize screen{1920, 1080};
+  std::vector<std::string> requestedStyles;
+  std::vector<std::string> openedUrls;
+  CRecordingMessageBoxService messages;
+  CKelvoraApp app;
+};
