@@ -1,10 +1,11 @@
-// Writes small valid BMP, PCX and JPEG files into the given folder: the
+// Writes small valid BMP, PCX, JPEG and style files into the given folder: the
 // fuzzers' starting corpus.
 #include <cstdio>
 #include <string>
 #include <vector>
 
 #include "imagelib/dib.h"
+#include "platform/core/zip_resource_writer.h"
 
 namespace {
 
@@ -44,5 +45,11 @@ int main(int argc, char** argv) {
   image.SaveToJPGFile(folder + "/jpeg/colour.jpg", false, true, 80, true);
   image.SaveToJPGFile(folder + "/jpeg/grey.jpg", false, false, 50, false);
   WritePcx(folder + "/pcx/seed.pcx", 3, 2);
+
+  CZipResourceWriter style;
+  style.AddResource("IDB_SPLASH", "jpgimage", {0xFF, 0xD8, 0xFF, 0xD9}, ".jpg");
+  style.AddResource("IDR_APPWINDOW_SIZE_MIN", "wndpos", {'8', '0', '0', ',', '6', '0', '0'});
+  style.AddString(1, "Seed");
+  style.Save(folder + "/style/seed.kvstyle");
   return 0;
 }
