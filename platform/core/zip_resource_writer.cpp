@@ -63,7 +63,8 @@ bool CZipResourceWriter::Save(const std::string& path, std::string* reason) cons
   };
   if (!add(kStyleFormatEntry, format.data(), format.size())) return fail(zip_strerror(archive));
   for (const Entry& entry : m_entries)
-    if (!add(entry.name, entry.bytes.data(), entry.bytes.size())) return fail(entry.name + ": " + zip_strerror(archive));
+    if (!add(entry.name, entry.bytes.data(), entry.bytes.size()))
+      return fail(entry.name + ": " + zip_strerror(archive));
   if (zip_close(archive) != 0) return fail(zip_strerror(archive));
   return true;
 }

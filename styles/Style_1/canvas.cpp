@@ -3,13 +3,14 @@
 // which gives one pixel of smoothing without supersampling.
 #include "styles/Style_1/canvas.h"
 
+#include <unistd.h>
+
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <unistd.h>
 
 #include "styles/Style_1/pixel_font.h"
 
@@ -36,8 +37,8 @@ std::vector<unsigned char> ReadAll(const std::string& path) {
 // temporary file.
 template <typename Save>
 std::vector<unsigned char> ThroughFile(const char* suffix, Save save) {
-  std::string path = (std::filesystem::temp_directory_path() /
-                      ("kelvora-style-" + std::to_string(::getpid()) + suffix)).string();
+  std::string path =
+      (std::filesystem::temp_directory_path() / ("kelvora-style-" + std::to_string(::getpid()) + suffix)).string();
   std::vector<unsigned char> bytes;
   if (save(path)) bytes = ReadAll(path);
   std::remove(path.c_str());
@@ -101,36 +102,32 @@ void Canvas::RoundRect(double left, double top, double right, double bottom, dou
 
 void Canvas::RoundRectOutline(double left, double top, double right, double bottom, double radius, double width,
                               Rgb colour) {
-  Shape(left, top, right, bottom,
-        [&](double x, double y) {
-          return std::abs(RoundRectDistance(x, y, left, top, right, bottom, radius) + width / 2) - width / 2;
-        },
-        colour);
+  Shape(
+      left, top, right, bottom,
+      [&](double x, double y) {
+        return std::abs(RoundRectDistance(x, y, left, top, right, bottom, radius) + width / 2) - width / 2;
+      },
+      colour);
 }
 
 void Canvas::Disc(double cx, double cy, double radius, Rgb colour) {
-  Shape(cx - radius, cy - radius, cx + radius, cy + radius,
-        [&](double x, double y) { return std::hypot(x - cx, y - cy) - radius; }, colour);
-}
-
-void Canvas::Ring(double cx, double cy, double radius, double width, Rgb colour) {
-  Shape(cx - radius - width, cy - radius - width, cx + radius + width, cy + radius + width,
-        [&](double x, double y) { return std::abs(std::hypot(x - cx, y - cy) - radius) - width / 2; }, colour);
+  Shape(
+      cx - radius, cy - radius, cx + radius, cy + radius,
+      [&](double x, double y) { return std::hypot(x - cx, y - cy) - radius; }, colour);
 }
 
 void Canvas::Line(double x0, double y0, double x1, double y1, double width, Rgb colour) {
   double dx = x1 - x0, dy = y1 - y0, length2 = std::max(dx * dx + dy * dy, 1e-9);
-  Shape(std::min(x0, x1) - width, std::min(y0, y1) - width, std::max(x0, x1) + width, std::max(y0, y1) + width,
-        [&](double x, double y) {
-          double t = std::clamp(((x - x0) * dx + (y - y0) * dy) / length2, 0.0, 1.0);
-          return std::hypot(x - (x0 + t * dx), y - (y0 + t * dy)) - width / 2;
-        },
-        colour);
+  Shape(
+      std::min(x0, x1) - width, std::min(y0, y1) - width, std::max(x0, x1) + width, std::max(y0, y1) + width,
+      [&](double x, double y) {
+        double t = std::clamp(((x - x0) * dx + (y - y0) * dy) / length2, 0.0, 1.0);
+        return std::hypot(x - (x0 + t * dx), y - (y0 + t * dy)) - width / 2;
+      },
+      colour);
 }
 
-int TextWidth(const std::string& text) {
-  return text.empty() ? 0 : static_cast<int>(text.size()) * kGlyphAdvance - 1;
-}
+int TextWidth(const std::string& text) { return text.empty() ? 0 : static_cast<int>(text.size()) * kGlyphAdvance - 1; }
 
 void Canvas::Text(const std::string& text, int x, int y, int scale, Rgb colour) {
   for (char c : text) {
@@ -143,19 +140,6 @@ void Canvas::Text(const std::string& text, int x, int y, int scale, Rgb colour) 
     }
     x += kGlyphAdvance * scale;
   }
-}
-
-void Canvas::TextCentred(const std::string& text, int scale, Rgb colour, int offsetY) {
-  Text(text, (m_width - TextWidth(text) * scale) / 2, (m_height - kGlyphHeight * scale) / 2 + offsetY, scale, colour);
-}
-
-void Canvas::Draw(const Canvas& source, int x, int y) {
-  for (int sy = 0; sy < source.Height(); ++sy)
-    for (int sx = 0; sx < source.Width(); ++sx) {
-      int tx = x + sx, ty = y + sy;
-      if (tx >= 0 && ty >= 0 && tx < m_width && ty < m_height)
-        m_pixels[static_cast<std::size_t>(ty * m_width + tx)] = source.At(sx, sy);
-    }
 }
 
 void Canvas::ToDib(CDib& dib) const {
@@ -183,5 +167,6 @@ std::vector<unsigned char> Canvas::ToBmpFile() const {
 std::vector<unsigned char> Canvas::ToJpegFile(int quality) const {
   CDib dib;
   ToDib(dib);
-  return ThroughFile(".jpg", [&](const std::string& path) { return dib.SaveToJPGFile(path, false, true, quality, true); });
+  return ThroughFile(".jpg",
+                     [&](const std::string& path) { return dib.SaveToJPGFile(path, false, true, quality, true); });
 }

@@ -34,12 +34,9 @@ class Canvas {
   void RoundRectOutline(double left, double top, double right, double bottom, double radius, double width,
                         Rgb colour);
   void Disc(double cx, double cy, double radius, Rgb colour);
-  void Ring(double cx, double cy, double radius, double width, Rgb colour);
   void Line(double x0, double y0, double x1, double y1, double width, Rgb colour);
   // Text in the built-in pixel font, `scale` pixels per font pixel.
   void Text(const std::string& text, int x, int y, int scale, Rgb colour);
-  void TextCentred(const std::string& text, int scale, Rgb colour, int offsetY = 0);
-  void Draw(const Canvas& source, int x, int y);
 
   // The picture as a BMP or JPEG file, written by the image library.
   std::vector<unsigned char> ToBmpFile() const;

@@ -44,7 +44,8 @@ Canvas DrawButton(const ButtonLook& look, const Glyph& glyph, State state, doubl
   double radius = look.shape == ButtonShape::kRound ? std::min(w, h) / 2 - 0.5 : std::min(6.0, h / 4);
   picture.RoundRect(0.5, 0.5, w - 0.5, h - 0.5, radius, paint.edge, paint.edge);
   picture.RoundRect(1.5, 1.5, w - 1.5, h - 1.5, radius - 1, paint.top, paint.bottom);
-  if (light > 0 || state == State::kMouseIn) picture.RoundRectOutline(2, 2, w - 2, h - 2, radius - 1.5, 1, Mix(paint.top, theme::kBrightInk, 0.25));
+  if (light > 0 || state == State::kMouseIn)
+    picture.RoundRectOutline(2, 2, w - 2, h - 2, radius - 1.5, 1, Mix(paint.top, theme::kBrightInk, 0.25));
   double captionSpace = look.caption.empty() ? 0 : kGlyphHeight + 3;
   double size = std::min(w - 8, h - 8 - captionSpace);
   double left = (w - size) / 2 + paint.offset, top = (h - captionSpace - size) / 2 + paint.offset;
@@ -81,7 +82,8 @@ Glyph ProjectionGlyph(int projection) {
     double cx = left + size / 2, unit = size / 10;
     Rgb skin = Mix(Rgb{232, 190, 160}, ink, 0.15), hair = Rgb{96, 64, 44}, eye = Rgb{40, 44, 60};
     if (projection == 4) {  // body: head on shoulders
-      c.RoundRect(cx - 3.6 * unit, top + 4.2 * unit, cx + 3.6 * unit, top + 10 * unit, 2.2 * unit, skin, Scale(skin, 0.85));
+      c.RoundRect(cx - 3.6 * unit, top + 4.2 * unit, cx + 3.6 * unit, top + 10 * unit, 2.2 * unit, skin,
+                  Scale(skin, 0.85));
       c.Disc(cx, top + 2.2 * unit, 1.9 * unit, skin);
       c.Disc(cx, top + 1.2 * unit, 1.4 * unit, hair);
       return;
@@ -102,7 +104,8 @@ Glyph ProjectionGlyph(int projection) {
       c.Disc(cx - 1.3 * unit + turn, cy, 0.45 * unit, eye);
       c.Disc(cx + 1.3 * unit + turn, cy, 0.45 * unit, eye);
     }
-    c.Line(cx - 0.9 * unit + turn, cy + 2.2 * unit, cx + 0.9 * unit + turn, cy + 2.2 * unit, 0.9 * unit, Rgb{190, 80, 90});
+    c.Line(cx - 0.9 * unit + turn, cy + 2.2 * unit, cx + 0.9 * unit + turn, cy + 2.2 * unit, 0.9 * unit,
+           Rgb{190, 80, 90});
   };
 }
 
@@ -142,7 +145,8 @@ void AddRoundRegion(CZipResourceWriter& style, const std::string& base, int side
   }
   std::vector<unsigned char> data(4 + kRegionDataHeaderSize + rows.size() * kRegionDataRectSize, 0);
   auto put = [&](std::size_t at, std::int32_t value) {
-    for (int i = 0; i < 4; ++i) data[at + i] = static_cast<unsigned char>((static_cast<std::uint32_t>(value) >> (8 * i)) & 0xFF);
+    for (int i = 0; i < 4; ++i)
+      data[at + i] = static_cast<unsigned char>((static_cast<std::uint32_t>(value) >> (8 * i)) & 0xFF);
   };
   put(0, static_cast<std::int32_t>(data.size() - 4));
   put(4, kRegionDataHeaderSize);
@@ -173,8 +177,10 @@ void AddSlider(CZipResourceWriter& style, const std::string& base, bool horizont
   Canvas groove(w, h);
   groove.VerticalGradient(kPanelTop, kPanelBottom);
   double mid = across / 2.0;
-  if (horizontal) groove.RoundRect(knob / 2.0, mid - 2, w - knob / 2.0, mid + 2, 2, Rgb{22, 25, 34}, Rgb{30, 34, 45});
-  else groove.RoundRect(mid - 2, knob / 2.0, mid + 2, h - knob / 2.0, 2, Rgb{22, 25, 34}, Rgb{30, 34, 45});
+  if (horizontal)
+    groove.RoundRect(knob / 2.0, mid - 2, w - knob / 2.0, mid + 2, 2, Rgb{22, 25, 34}, Rgb{30, 34, 45});
+  else
+    groove.RoundRect(mid - 2, knob / 2.0, mid + 2, h - knob / 2.0, 2, Rgb{22, 25, 34}, Rgb{30, 34, 45});
   AddPicture(style, base + "_BACKGROUND", groove);
 }
 

@@ -36,9 +36,9 @@ void AddTitleBar(CZipResourceWriter& style) {
 }
 
 void AddLeftBar(CZipResourceWriter& style) {
-  const Labelled buttons[] = {{"NEW_CLIENT", "NEW"},   {"PHOTO_GET", "PHOTO"},    {"APP_PRINT", "PRINT"},
+  const Labelled buttons[] = {{"NEW_CLIENT", "NEW"},    {"PHOTO_GET", "PHOTO"},      {"APP_PRINT", "PRINT"},
                               {"APP_OPTIONS", "SETUP"}, {"APP_STATISTICS", "STATS"}, {"APP_HELP", "HELP"},
-                              {"APP_ABOUT", "ABOUT"},  {"APP_EXIT", "EXIT"}};
+                              {"APP_ABOUT", "ABOUT"},   {"APP_EXIT", "EXIT"}};
   for (const Labelled& button : buttons) {
     ButtonLook look{64, 40, ButtonShape::kRounded,
                     std::string(button.base) == "APP_EXIT" ? theme::kWarm : theme::kAccent, ""};
@@ -53,17 +53,16 @@ void AddTopBar(CZipResourceWriter& style) {
   AddPushButton(style, "TOOL_SET_PRJ_NEXT", arrow, TextGlyph(">"));
   AddToggle(style, "SWITCH_BODY", {48, 48, ButtonShape::kRounded, theme::kAccent, "BODY"}, ProjectionGlyph(4));
 
-  const Labelled kinds[] = {{"TOOL_SEL_PHOTO_FACE", "PHOTO"}, {"TOOL_SEL_MAKEUP", "MAKEUP"},
-                            {"TOOL_SEL_HAIRSTYLE", "HAIR"},   {"TOOL_SEL_GLASSES", "GLASS"},
-                            {"TOOL_SEL_MOUSTACHE", "MOUST"},  {"TOOL_SEL_EYEBROW", "BROW"},
-                            {"TOOL_SEL_NOSE", "NOSE"},        {"TOOL_SEL_BREAST", "BUST"},
-                            {"TOOL_SEL_ACCESSORIES", "ACCES"}, {"TOOL_SEL_HEADDRESS", "HAT"},
-                            {"TOOL_SEL_CUSTOM", "MINE"},      {"TOOL_SEL_GALLERY", "GALL"}};
+  const Labelled kinds[] = {
+      {"TOOL_SEL_PHOTO_FACE", "PHOTO"}, {"TOOL_SEL_MAKEUP", "MAKEUP"},   {"TOOL_SEL_HAIRSTYLE", "HAIR"},
+      {"TOOL_SEL_GLASSES", "GLASS"},    {"TOOL_SEL_MOUSTACHE", "MOUST"}, {"TOOL_SEL_EYEBROW", "BROW"},
+      {"TOOL_SEL_NOSE", "NOSE"},        {"TOOL_SEL_BREAST", "BUST"},     {"TOOL_SEL_ACCESSORIES", "ACCES"},
+      {"TOOL_SEL_HEADDRESS", "HAT"},    {"TOOL_SEL_CUSTOM", "MINE"},     {"TOOL_SEL_GALLERY", "GALL"}};
   for (const Labelled& kind : kinds)
     AddToggle(style, kind.base, {48, 48, ButtonShape::kRounded, theme::kAccent, ""}, TextGlyph(kind.label));
 
   const Labelled tools[] = {{"TOOL_SET_RECT", "FACE"}, {"TOOL_SET_PRNRECT", "AREA"}, {"TOOL_SET_PRYAD", "PULL"},
-                            {"TOOL_DEL_LAYER", "DEL"},  {"TOOL_UNDO", "UNDO"},      {"TOOL_REDO", "REDO"}};
+                            {"TOOL_DEL_LAYER", "DEL"}, {"TOOL_UNDO", "UNDO"},        {"TOOL_REDO", "REDO"}};
   for (const Labelled& tool : tools) {
     ButtonLook look{48, 48, ButtonShape::kRounded,
                     std::string(tool.base) == "TOOL_DEL_LAYER" ? theme::kWarm : theme::kAccent, ""};
@@ -76,10 +75,11 @@ void AddTopBar(CZipResourceWriter& style) {
 }
 
 void AddToolsBar(CZipResourceWriter& style) {
-  const Labelled tools[] = {{"TOOL_ZOOM", "ZOOM"},  {"TOOL_RUBBER", "CUT"},   {"TOOL_FINGER", "COMB"},
-                            {"TOOL_FLIP", "FLIP"},  {"TOOL_BRUSH", "BRUSH"},  {"TOOL_SPRAY", "SPRAY"},
+  const Labelled tools[] = {{"TOOL_ZOOM", "ZOOM"},     {"TOOL_RUBBER", "CUT"},  {"TOOL_FINGER", "COMB"},
+                            {"TOOL_FLIP", "FLIP"},     {"TOOL_BRUSH", "BRUSH"}, {"TOOL_SPRAY", "SPRAY"},
                             {"TOOL_PIPETKA1", "PICK"}, {"TOOL_LASSO", "LASSO"}, {"TOOL_WAND", "WAND"}};
-  for (const Labelled& tool : tools) AddToggle(style, tool.base, {44, 40, ButtonShape::kRounded}, TextGlyph(tool.label));
+  for (const Labelled& tool : tools)
+    AddToggle(style, tool.base, {44, 40, ButtonShape::kRounded}, TextGlyph(tool.label));
   for (int thickness = 1; thickness <= 6; ++thickness)
     AddToggle(style, "THICKNESS" + std::to_string(thickness), {24, 24, ButtonShape::kRounded},
               ThicknessGlyph(thickness));
@@ -89,7 +89,8 @@ void AddToolsBar(CZipResourceWriter& style) {
 }
 
 void AddRightPanels(CZipResourceWriter& style) {
-  for (const char* slider : {"SL_BRIGHTNESS", "SL_CONTRAST", "SL_HUE", "SL_FILTER"}) AddSlider(style, slider, false, 150);
+  for (const char* slider : {"SL_BRIGHTNESS", "SL_CONTRAST", "SL_HUE", "SL_FILTER"})
+    AddSlider(style, slider, false, 150);
   const Labelled deform[] = {{"DIST_SRC", "FROM"}, {"DIST_DEST", "TO"}, {"DIST_STAT", "AREA"}, {"DIST_MAKE", "GO"}};
   for (const Labelled& button : deform) AddPushButton(style, button.base, {48, 28}, TextGlyph(button.label));
   AddToggle(style, "FILTER", {24, 24}, TextGlyph("F"));
@@ -103,8 +104,11 @@ void AddRightPanels(CZipResourceWriter& style) {
 }
 
 void AddDialogs(CZipResourceWriter& style) {
-  const Labelled preview[] = {{"PREVIEW_SETUP", "SETUP"}, {"PREVIEW_SELECTSIGN", "SIGN"}, {"PREVIEW_RESORT", "SORT"},
-                              {"PREVIEW_OK", "OK"},       {"PREVIEW_CANCEL", "CANCEL"}};
+  const Labelled preview[] = {{"PREVIEW_SETUP", "SETUP"},
+                              {"PREVIEW_SELECTSIGN", "SIGN"},
+                              {"PREVIEW_RESORT", "SORT"},
+                              {"PREVIEW_OK", "OK"},
+                              {"PREVIEW_CANCEL", "CANCEL"}};
   for (const Labelled& button : preview) AddPushButton(style, button.base, {72, 26}, TextGlyph(button.label));
   const Labelled font[] = {{"FONTBOLD", "B"}, {"FONTITALIC", "I"}, {"FONTUNDERLINE", "U"}};
   for (const Labelled& button : font) AddToggle(style, button.base, {26, 26}, TextGlyph(button.label));
@@ -128,15 +132,15 @@ void AddPlacements(CZipResourceWriter& style) {
     const char* rect;
   };
   const Placement placements[] = {
-      {"IDR_FACE_FRONT_FACE", "178, 62, 284, 184"}, {"IDR_FACE_FRONT_EYES", "188, 92, 262, 114"},
+      {"IDR_FACE_FRONT_FACE", "178, 62, 284, 184"},  {"IDR_FACE_FRONT_EYES", "188, 92, 262, 114"},
       {"IDR_FACE_FRONT_LIPS", "200, 136, 250, 158"}, {"IDR_FACE_FRONT_BREAST", "110, 250, 350, 420"},
-      {"IDR_FACE_HALF_FACE", "185, 62, 285, 184"},  {"IDR_FACE_HALF_EYES", "200, 92, 272, 114"},
+      {"IDR_FACE_HALF_FACE", "185, 62, 285, 184"},   {"IDR_FACE_HALF_EYES", "200, 92, 272, 114"},
       {"IDR_FACE_HALF_LIPS", "212, 136, 258, 158"},  {"IDR_FACE_HALF_BREAST", "120, 250, 360, 420"},
-      {"IDR_FACE_SIDE_FACE", "190, 62, 280, 184"},  {"IDR_FACE_SIDE_EYES", "236, 92, 276, 114"},
+      {"IDR_FACE_SIDE_FACE", "190, 62, 280, 184"},   {"IDR_FACE_SIDE_EYES", "236, 92, 276, 114"},
       {"IDR_FACE_SIDE_LIPS", "248, 136, 280, 158"},  {"IDR_FACE_SIDE_BREAST", "150, 250, 350, 420"},
-      {"IDR_FACE_REAR_FACE", "178, 40, 284, 184"},  {"IDR_FACE_REAR_EYES", "188, 92, 262, 114"},
+      {"IDR_FACE_REAR_FACE", "178, 40, 284, 184"},   {"IDR_FACE_REAR_EYES", "188, 92, 262, 114"},
       {"IDR_FACE_REAR_LIPS", "200, 136, 250, 158"},  {"IDR_FACE_REAR_BREAST", "110, 250, 350, 420"},
-      {"IDR_BODY_FRONT_FACE", "216, 30, 296, 126"}, {"IDR_BODY_FRONT_EYES", "228, 62, 284, 78"},
+      {"IDR_BODY_FRONT_FACE", "216, 30, 296, 126"},  {"IDR_BODY_FRONT_EYES", "228, 62, 284, 78"},
       {"IDR_BODY_FRONT_LIPS", "240, 96, 272, 110"},  {"IDR_BODY_FRONT_BREAST", "176, 190, 336, 290"},
   };
   for (const Placement& placement : placements) AddText(style, placement.name, "wndrect", placement.rect);
