@@ -1,5 +1,5 @@
-// Writes small valid BMP, PCX, JPEG and alpha PCX files into the given folder: the
-// fuzzers' starting corpus.
+// Writes small valid BMP, PCX, JPEG, alpha PCX, item database and style
+// files into the given folder: the fuzzers' starting corpus.
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -7,6 +7,7 @@
 #include "app/bases/base_database.h"
 #include "imagelib/dib.h"
 #include "imagelib/dib_alpha.h"
+#include "platform/core/zip_resource_writer.h"
 
 namespace {
 
@@ -64,5 +65,11 @@ int main(int argc, char** argv) {
     base.AddItem(&layer, &thumbnail, record, true, true, 85, true);
     base.Save();
   }
+
+  CZipResourceWriter style;
+  style.AddResource("IDB_SPLASH", "jpgimage", {0xFF, 0xD8, 0xFF, 0xD9}, ".jpg");
+  style.AddResource("IDR_APPWINDOW_SIZE_MIN", "wndpos", {'8', '0', '0', ',', '6', '0', '0'});
+  style.AddString(1, "Seed");
+  style.Save(folder + "/style/seed.kvstyle");
   return 0;
 }

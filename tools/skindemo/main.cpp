@@ -1,26 +1,30 @@
 // skindemo: a panel of skinned buttons, check boxes and sliders laid out in
-// a Designer form and skinned from a style module drawn in code. With
-// "--screenshot FILE" it saves the panel as an image and quits, which is
-// how the pictures in the documentation are made (see README.md).
+// a Designer form and skinned from a style file, by default the Style_1 the
+// build generates. With "--screenshot FILE" it saves the panel as an image
+// and quits, which is how the pictures in the documentation are made (see
+// README.md).
 #include <QApplication>
 #include <QLabel>
 #include <QTimer>
 
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 
 #include "app/resources/program_resources.h"
 #include "controls/skin_resources.h"
 #include "controls/zor_check_box.h"
 #include "controls/zor_slider.h"
+#include "platform/core/zip_resource_module.h"
 #include "platform/qt/message_box_qt.h"
-#include "tools/skindemo/demo_style.h"
 #include "ui_demo_panel.h"
 
 namespace {
 
-constexpr unsigned kPlayId = 2001, kStopId = 2002, kGridId = 2003, kSnapId = 2004;
+constexpr unsigned kPrintId = 2001, kExitId = 2002, kBrushId = 2003, kLassoId = 2004;
 constexpr unsigned kBrightnessId = 2005, kOpacityId = 2006;
+constexpr unsigned kHelpId = 2010, kMinimiseId = 2011, kCloseId = 2012, kThinId = 2013, kThickId = 2014;
+constexpr unsigned kBodyId = 2015, kPreviousId = 2016, kProjectionId = 2017, kNextId = 2018;
 
 class DemoPanel : public CWnd {
  public:
@@ -28,26 +32,31 @@ class DemoPanel : public CWnd {
     m_form.setupUi(this);
     setAutoFillBackground(true);
     QPalette shade = palette();
-    shade.setColor(QPalette::Window, QColor(38, 44, 58));
-    shade.setColor(QPalette::WindowText, QColor(220, 220, 230));
+    QImage background;
+    if (auto bytes = GetImageInstance()->FindResource("IDB_RIGHT_EMPTY_PATTERN", "jpgimage"))
+      background.loadFromData(bytes->data(), static_cast<int>(bytes->size()));
+    if (background.isNull()) shade.setColor(QPalette::Window, QColor(38, 44, 58));
+    else shade.setBrush(QPalette::Window, QBrush(background));
+    shade.setColor(QPalette::WindowText, QColor(214, 220, 232));
     setPalette(shade);
 
-    auto* play = new CZORButton(this);
-    play->SubclassDlgItem(kPlayId, this);
-    m_stop = new CZORButton(this);
-    m_stop->SubclassDlgItem(kStopId, this);
-    m_grid = new CZORCheckBox(this);
-    m_grid->SubclassDlgItem(kGridId, this);
-    auto* snap = new CZORCheckBox(this);
-    snap->SubclassDlgItem(kSnapId, this);
-    snap->SetCheck(true);
+    for (unsigned id : {kPrintId, kExitId, kHelpId, kMinimiseId, kCloseId, kPreviousId, kNextId})
+      (new CZORButton(this))->SubclassDlgItem(id, this);
+    m_projection = new CZORButton(this);
+    m_projection->SubclassDlgItem(kProjectionId, this);
+    for (unsigned id : {kBrushId, kLassoId, kThinId, kThickId, kBodyId}) {
+      auto* box = new CZORCheckBox(this);
+      box->SubclassDlgItem(id, this);
+      if (id == kBrushId || id == kThickId) box->SetCheck(true);
+      if (id == kLassoId) box->Enable(false);
+    }
     auto* brightness = new CZORSlider(this);
     brightness->SubclassDlgItem(kBrightnessId, this, 0);
-    brightness->SetTrackColor(RGB(80, 140, 255));
+    brightness->SetTrackColor(RGB(43, 179, 163));
     brightness->SetPos(70);
     auto* opacity = new CZORSlider(this);
     opacity->SubclassDlgItem(kOpacityId, this, kSliderHorizontal);
-    opacity->SetTrackColor(RGB(255, 180, 60));
+    opacity->SetTrackColor(RGB(236, 104, 86));
     opacity->SetPos(40);
   }
 
@@ -60,15 +69,20 @@ class DemoPanel : public CWnd {
 
  protected:
   void OnCommand(UINT id, UINT, HWND) override {
-    if (id == kGridId) m_stop->Enable(!m_grid->IsChecked());
     m_form.statusLine->setText(QStringLiteral("Command %1").arg(id));
+    if (id == kExitId || id == kCloseId) QApplication::quit();
   }
 
  private:
   Ui::DemoPanel m_form;
-  CZORButton* m_stop;
-  CZORCheckBox* m_grid;
+  CZORButton* m_projection;
 };
+
+// The style the build generates, found from the program's own folder.
+std::string DefaultStylePath(const char* program) {
+  std::filesystem::path folder = std::filesystem::absolute(program).parent_path();
+  return (folder / ".." / "share" / "kelvora" / "Styles" / "Style_1" / "style.kvstyle").lexically_normal().string();
+}
 
 }  // namespace
 
@@ -78,18 +92,28 @@ int main(int argc, char** argv) {
   CQtMessageBoxService messageBoxes;
   SetMessageBoxService(&messageBoxes);
 
-  ProgramResources().AddString(kPlayId, "Play the animation\nPlay");
-  ProgramResources().AddString(kStopId, "Stop the animation\nStop");
+  std::string stylePath = DefaultStylePath(argv[0]);
+  const char* screenshot = nullptr;
+  for (int i = 1; i + 1 < argc; i += 2) {
+    if (std::strcmp(argv[i], "--screenshot") == 0) screenshot = argv[i + 1];
+    else if (std::strcmp(argv[i], "--style") == 0) stylePath = argv[i + 1];
+  }
+  std::string reason;
+  std::unique_ptr<CZipResourceModule> style = CZipResourceModule::Open(stylePath, &reason);
+  if (!style) {
+    std::fprintf(stderr, "skindemo: %s\n", reason.c_str());
+    return 1;
+  }
+
+  ProgramResources().AddString(kPrintId, "Print the pictures of the gallery\nPrint");
+  ProgramResources().AddString(kExitId, "Leave the demo\nExit");
   UseProgramResources();
-  CMemoryResourceModule style;
-  FillDemoStyle(style);
-  SetImageInstance(&style);
+  SetImageInstance(style.get());
 
   DemoPanel panel;
   SetMainWindow(&panel);
   panel.show();
 
-  const char* screenshot = argc == 3 && std::strcmp(argv[1], "--screenshot") == 0 ? argv[2] : nullptr;
   if (screenshot) {
     QTimer::singleShot(0, [&panel, screenshot] {
       if (!panel.grab().save(screenshot)) std::fprintf(stderr, "skindemo: %s: cannot write the image\n", screenshot);

@@ -1,0 +1,172 @@
+// Shapes are drawn by their signed distance: a pixel whose centre lies half a
+// pixel inside the edge is fully covered, half a pixel outside not at all,
+// which gives one pixel of smoothing without supersampling.
+#include "styles/Style_1/canvas.h"
+
+#include <unistd.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+#include "styles/Style_1/pixel_font.h"
+
+namespace {
+
+int Clamp(int v) { return std::clamp(v, 0, 255); }
+
+double Coverage(double distance) { return std::clamp(0.5 - distance, 0.0, 1.0); }
+
+double RoundRectDistance(double x, double y, double left, double top, double right, double bottom, double radius) {
+  double cx = (left + right) / 2, cy = (top + bottom) / 2;
+  double hx = (right - left) / 2 - radius, hy = (bottom - top) / 2 - radius;
+  double qx = std::abs(x - cx) - hx, qy = std::abs(y - cy) - hy;
+  double outside = std::hypot(std::max(qx, 0.0), std::max(qy, 0.0));
+  return outside + std::min(std::max(qx, qy), 0.0) - radius;
+}
+
+std::vector<unsigned char> ReadAll(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::vector<unsigned char>(std::istreambuf_iterator<char>(in), {});
+}
+
+// The image library writes to files; the bytes travel through a private
+// temporary file.
+template <typename Save>
+std::vector<unsigned char> ThroughFile(const char* suffix, Save save) {
+  std::string path =
+      (std::filesystem::temp_directory_path() / ("kelvora-style-" + std::to_string(::getpid()) + suffix)).string();
+  std::vector<unsigned char> bytes;
+  if (save(path)) bytes = ReadAll(path);
+  std::remove(path.c_str());
+  return bytes;
+}
+
+}  // namespace
+
+Rgb Mix(Rgb a, Rgb b, double t) {
+  return {Clamp(static_cast<int>(std::lround(a.r + (b.r - a.r) * t))),
+          Clamp(static_cast<int>(std::lround(a.g + (b.g - a.g) * t))),
+          Clamp(static_cast<int>(std::lround(a.b + (b.b - a.b) * t)))};
+}
+
+Rgb Scale(Rgb c, double factor) {
+  return {Clamp(static_cast<int>(c.r * factor)), Clamp(static_cast<int>(c.g * factor)),
+          Clamp(static_cast<int>(c.b * factor))};
+}
+
+Canvas::Canvas(int width, int height, Rgb fill)
+    : m_width(width), m_height(height), m_pixels(static_cast<std::size_t>(width * height), fill) {}
+
+void Canvas::Blend(int x, int y, Rgb colour, double coverage) {
+  if (x < 0 || y < 0 || x >= m_width || y >= m_height || coverage <= 0) return;
+  Rgb& pixel = m_pixels[static_cast<std::size_t>(y * m_width + x)];
+  pixel = Mix(pixel, colour, std::min(coverage, 1.0));
+  // Shapes are never see-through: keep them off pure black.
+  if (pixel.r == 0 && pixel.g == 0 && pixel.b == 0) pixel.b = 1;
+}
+
+void Canvas::VerticalGradient(Rgb top, Rgb bottom) {
+  for (int y = 0; y < m_height; ++y) {
+    Rgb row = Mix(top, bottom, m_height > 1 ? y / double(m_height - 1) : 0);
+    for (int x = 0; x < m_width; ++x) m_pixels[static_cast<std::size_t>(y * m_width + x)] = row;
+  }
+}
+
+void Canvas::FillRect(int left, int top, int right, int bottom, Rgb colour) {
+  for (int y = std::max(top, 0); y < std::min(bottom, m_height); ++y)
+    for (int x = std::max(left, 0); x < std::min(right, m_width); ++x)
+      m_pixels[static_cast<std::size_t>(y * m_width + x)] = colour;
+}
+
+template <typename Distance>
+void Canvas::Shape(double left, double top, double right, double bottom, Distance distance, Rgb colour) {
+  int x0 = std::max(0, static_cast<int>(std::floor(left)) - 1), x1 = std::min(m_width, static_cast<int>(right) + 2);
+  int y0 = std::max(0, static_cast<int>(std::floor(top)) - 1), y1 = std::min(m_height, static_cast<int>(bottom) + 2);
+  for (int y = y0; y < y1; ++y)
+    for (int x = x0; x < x1; ++x) Blend(x, y, colour, Coverage(distance(x + 0.5, y + 0.5)));
+}
+
+void Canvas::RoundRect(double left, double top, double right, double bottom, double radius, Rgb topColour,
+                       Rgb bottomColour) {
+  int y0 = std::max(0, static_cast<int>(top) - 1), y1 = std::min(m_height, static_cast<int>(bottom) + 2);
+  for (int y = y0; y < y1; ++y) {
+    Rgb colour = Mix(topColour, bottomColour, std::clamp((y + 0.5 - top) / (bottom - top), 0.0, 1.0));
+    for (int x = std::max(0, static_cast<int>(left) - 1); x < std::min(m_width, static_cast<int>(right) + 2); ++x)
+      Blend(x, y, colour, Coverage(RoundRectDistance(x + 0.5, y + 0.5, left, top, right, bottom, radius)));
+  }
+}
+
+void Canvas::RoundRectOutline(double left, double top, double right, double bottom, double radius, double width,
+                              Rgb colour) {
+  Shape(
+      left, top, right, bottom,
+      [&](double x, double y) {
+        return std::abs(RoundRectDistance(x, y, left, top, right, bottom, radius) + width / 2) - width / 2;
+      },
+      colour);
+}
+
+void Canvas::Disc(double cx, double cy, double radius, Rgb colour) {
+  Shape(
+      cx - radius, cy - radius, cx + radius, cy + radius,
+      [&](double x, double y) { return std::hypot(x - cx, y - cy) - radius; }, colour);
+}
+
+void Canvas::Line(double x0, double y0, double x1, double y1, double width, Rgb colour) {
+  double dx = x1 - x0, dy = y1 - y0, length2 = std::max(dx * dx + dy * dy, 1e-9);
+  Shape(
+      std::min(x0, x1) - width, std::min(y0, y1) - width, std::max(x0, x1) + width, std::max(y0, y1) + width,
+      [&](double x, double y) {
+        double t = std::clamp(((x - x0) * dx + (y - y0) * dy) / length2, 0.0, 1.0);
+        return std::hypot(x - (x0 + t * dx), y - (y0 + t * dy)) - width / 2;
+      },
+      colour);
+}
+
+int TextWidth(const std::string& text) { return text.empty() ? 0 : static_cast<int>(text.size()) * kGlyphAdvance - 1; }
+
+void Canvas::Text(const std::string& text, int x, int y, int scale, Rgb colour) {
+  for (char c : text) {
+    if (const unsigned char* rows = GlyphRows(c)) {
+      for (int row = 0; row < kGlyphHeight; ++row)
+        for (int column = 0; column < kGlyphWidth; ++column)
+          if (rows[row] & (0x10 >> column))
+            for (int sy = 0; sy < scale; ++sy)
+              for (int sx = 0; sx < scale; ++sx) Blend(x + column * scale + sx, y + row * scale + sy, colour, 1.0);
+    }
+    x += kGlyphAdvance * scale;
+  }
+}
+
+void Canvas::ToDib(CDib& dib) const {
+  dib.Create(CSize(m_width, m_height));
+  unsigned char* bits = dib.LockBits();
+  if (!bits) return;
+  for (int y = 0; y < m_height; ++y) {
+    unsigned char* row = bits + static_cast<std::size_t>(m_height - 1 - y) * dib.RowLength();
+    for (int x = 0; x < m_width; ++x) {
+      Rgb c = At(x, y);
+      row[3 * x] = static_cast<unsigned char>(c.b);
+      row[3 * x + 1] = static_cast<unsigned char>(c.g);
+      row[3 * x + 2] = static_cast<unsigned char>(c.r);
+    }
+  }
+  dib.UnlockBits();
+}
+
+std::vector<unsigned char> Canvas::ToBmpFile() const {
+  CDib dib;
+  ToDib(dib);
+  return ThroughFile(".bmp", [&](const std::string& path) { return dib.SaveToBMPFile(path); });
+}
+
+std::vector<unsigned char> Canvas::ToJpegFile(int quality) const {
+  CDib dib;
+  ToDib(dib);
+  return ThroughFile(".jpg",
+                     [&](const std::string& path) { return dib.SaveToJPGFile(path, false, true, quality, true); });
+}

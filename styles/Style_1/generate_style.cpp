@@ -1,0 +1,211 @@
+// Draws the default style "Style_1" and writes it as a style archive.
+// usage: generate_style PHOTO_FOLDER OUTPUT.kvstyle
+//
+// This file says what the style holds: which controls get which pictures,
+// the panels, the make-up swatches, the default placements (fitted to the
+// sample photo of the front projection) and the colours. The drawing itself
+// lives in control_pictures.cpp and panel_pictures.cpp.
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "imagelib/dib.h"
+#include "platform/core/zip_resource_writer.h"
+#include "styles/Style_1/control_pictures.h"
+#include "styles/Style_1/panel_pictures.h"
+
+namespace {
+
+struct Labelled {
+  const char* base;
+  const char* label;
+};
+
+void AddTitleBar(CZipResourceWriter& style) {
+  // Round buttons kept at the right edge of the title bar, whatever its width.
+  const Labelled buttons[] = {{"SYS_HELP", "?"}, {"SYS_MIN", "-"}, {"SYS_EXIT", "X"}};
+  const int side = 22;
+  for (int i = 0; i < 3; ++i) {
+    ButtonLook look{side, side, ButtonShape::kRound, i == 2 ? theme::kWarm : theme::kAccent, ""};
+    AddPushButton(style, buttons[i].base, look, TextGlyph(buttons[i].label));
+    AddRoundRegion(style, buttons[i].base, side);
+    std::string position = std::to_string(-(3 - i) * (side + 6)) + ", 5";
+    style.AddResource((std::string(buttons[i].base) + "_POS").c_str(), "wndpos",
+                      std::vector<unsigned char>(position.begin(), position.end()), ".txt");
+  }
+}
+
+void AddLeftBar(CZipResourceWriter& style) {
+  const Labelled buttons[] = {{"NEW_CLIENT", "NEW"},    {"PHOTO_GET", "PHOTO"},      {"APP_PRINT", "PRINT"},
+                              {"APP_OPTIONS", "SETUP"}, {"APP_STATISTICS", "STATS"}, {"APP_HELP", "HELP"},
+                              {"APP_ABOUT", "ABOUT"},   {"APP_EXIT", "EXIT"}};
+  for (const Labelled& button : buttons) {
+    ButtonLook look{64, 40, ButtonShape::kRounded,
+                    std::string(button.base) == "APP_EXIT" ? theme::kWarm : theme::kAccent, ""};
+    AddPushButton(style, button.base, look, TextGlyph(button.label));
+  }
+}
+
+void AddTopBar(CZipResourceWriter& style) {
+  AddProjectionPicture(style, "TOOL_SET_PRJ", 48);
+  ButtonLook arrow{24, 48, ButtonShape::kRounded, theme::kAccent, ""};
+  AddPushButton(style, "TOOL_SET_PRJ_PREV", arrow, TextGlyph("<"));
+  AddPushButton(style, "TOOL_SET_PRJ_NEXT", arrow, TextGlyph(">"));
+  AddToggle(style, "SWITCH_BODY", {48, 48, ButtonShape::kRounded, theme::kAccent, "BODY"}, ProjectionGlyph(4));
+
+  const Labelled kinds[] = {
+      {"TOOL_SEL_PHOTO_FACE", "PHOTO"}, {"TOOL_SEL_MAKEUP", "MAKEUP"},   {"TOOL_SEL_HAIRSTYLE", "HAIR"},
+      {"TOOL_SEL_GLASSES", "GLASS"},    {"TOOL_SEL_MOUSTACHE", "MOUST"}, {"TOOL_SEL_EYEBROW", "BROW"},
+      {"TOOL_SEL_NOSE", "NOSE"},        {"TOOL_SEL_BREAST", "BUST"},     {"TOOL_SEL_ACCESSORIES", "ACCES"},
+      {"TOOL_SEL_HEADDRESS", "HAT"},    {"TOOL_SEL_CUSTOM", "MINE"},     {"TOOL_SEL_GALLERY", "GALL"}};
+  for (const Labelled& kind : kinds)
+    AddToggle(style, kind.base, {48, 48, ButtonShape::kRounded, theme::kAccent, ""}, TextGlyph(kind.label));
+
+  const Labelled tools[] = {{"TOOL_SET_RECT", "FACE"}, {"TOOL_SET_PRNRECT", "AREA"}, {"TOOL_SET_PRYAD", "PULL"},
+                            {"TOOL_DEL_LAYER", "DEL"}, {"TOOL_UNDO", "UNDO"},        {"TOOL_REDO", "REDO"}};
+  for (const Labelled& tool : tools) {
+    ButtonLook look{48, 48, ButtonShape::kRounded,
+                    std::string(tool.base) == "TOOL_DEL_LAYER" ? theme::kWarm : theme::kAccent, ""};
+    if (std::string(tool.base) == "TOOL_SET_RECT" || std::string(tool.base) == "TOOL_SET_PRNRECT" ||
+        std::string(tool.base) == "TOOL_SET_PRYAD")
+      AddToggle(style, tool.base, look, TextGlyph(tool.label));
+    else
+      AddPushButton(style, tool.base, look, TextGlyph(tool.label));
+  }
+}
+
+void AddToolsBar(CZipResourceWriter& style) {
+  const Labelled tools[] = {{"TOOL_ZOOM", "ZOOM"},     {"TOOL_RUBBER", "CUT"},  {"TOOL_FINGER", "COMB"},
+                            {"TOOL_FLIP", "FLIP"},     {"TOOL_BRUSH", "BRUSH"}, {"TOOL_SPRAY", "SPRAY"},
+                            {"TOOL_PIPETKA1", "PICK"}, {"TOOL_LASSO", "LASSO"}, {"TOOL_WAND", "WAND"}};
+  for (const Labelled& tool : tools)
+    AddToggle(style, tool.base, {44, 40, ButtonShape::kRounded}, TextGlyph(tool.label));
+  for (int thickness = 1; thickness <= 6; ++thickness)
+    AddToggle(style, "THICKNESS" + std::to_string(thickness), {24, 24, ButtonShape::kRounded},
+              ThicknessGlyph(thickness));
+  AddToggle(style, "FINGER_CHECK", {18, 18, ButtonShape::kRounded}, TextGlyph("+"));
+  AddSlider(style, "SL_TOOLS", true, 120);
+  AddSlider(style, "SL_OPACITY", true, 120);
+}
+
+void AddRightPanels(CZipResourceWriter& style) {
+  for (const char* slider : {"SL_BRIGHTNESS", "SL_CONTRAST", "SL_HUE", "SL_FILTER"})
+    AddSlider(style, slider, false, 150);
+  const Labelled deform[] = {{"DIST_SRC", "FROM"}, {"DIST_DEST", "TO"}, {"DIST_STAT", "AREA"}, {"DIST_MAKE", "GO"}};
+  for (const Labelled& button : deform) AddPushButton(style, button.base, {48, 28}, TextGlyph(button.label));
+  AddToggle(style, "FILTER", {24, 24}, TextGlyph("F"));
+  AddToggle(style, "TOOL_PIPETKA2", {28, 28}, TextGlyph("PICK"));
+  AddToggle(style, "SLIDESHOW", {64, 28}, TextGlyph("SHOW"));
+  const Labelled push[] = {{"SELECT", "SELECT"}, {"AUTOFIT", "AUTO"}, {"CUSTADD", "ADD"}, {"CUSTREMOVE", "REMOVE"}};
+  for (const Labelled& button : push) AddPushButton(style, button.base, {64, 28}, TextGlyph(button.label));
+  AddThumbnailList(style, "BASELIST", 56, 360);
+  AddThumbnailList(style, "GALLERYLIST_VERT", 72, 420);
+  AddThumbnailList(style, "GALLERYLIST_HORZ", 72, 72);
+}
+
+void AddDialogs(CZipResourceWriter& style) {
+  const Labelled preview[] = {{"PREVIEW_SETUP", "SETUP"},
+                              {"PREVIEW_SELECTSIGN", "SIGN"},
+                              {"PREVIEW_RESORT", "SORT"},
+                              {"PREVIEW_OK", "OK"},
+                              {"PREVIEW_CANCEL", "CANCEL"}};
+  for (const Labelled& button : preview) AddPushButton(style, button.base, {72, 26}, TextGlyph(button.label));
+  const Labelled font[] = {{"FONTBOLD", "B"}, {"FONTITALIC", "I"}, {"FONTUNDERLINE", "U"}};
+  for (const Labelled& button : font) AddToggle(style, button.base, {26, 26}, TextGlyph(button.label));
+  const char* projections[] = {"PR_FRONT", "PR_HALF", "PR_SIDE", "PR_REAR"};
+  const char* captions[] = {"FRONT", "HALF", "SIDE", "REAR"};
+  for (int i = 0; i < 4; ++i)
+    AddPushButton(style, projections[i], {72, 80, ButtonShape::kRounded, theme::kAccent, captions[i]},
+                  ProjectionGlyph(i));
+}
+
+void AddText(CZipResourceWriter& style, const char* name, const char* type, const std::string& text) {
+  style.AddResource(name, type, std::vector<unsigned char>(text.begin(), text.end()), ".txt");
+}
+
+// Default placements in the pixels of each projection's sample photo. The
+// front ones are fitted to the portrait that is "IDB_PHOTO_W1" (512 × 512);
+// the others assume a head of the same size in the same frame.
+void AddPlacements(CZipResourceWriter& style) {
+  struct Placement {
+    const char* name;
+    const char* rect;
+  };
+  const Placement placements[] = {
+      {"IDR_FACE_FRONT_FACE", "178, 62, 284, 184"},  {"IDR_FACE_FRONT_EYES", "188, 92, 262, 114"},
+      {"IDR_FACE_FRONT_LIPS", "200, 136, 250, 158"}, {"IDR_FACE_FRONT_BREAST", "110, 250, 350, 420"},
+      {"IDR_FACE_HALF_FACE", "185, 62, 285, 184"},   {"IDR_FACE_HALF_EYES", "200, 92, 272, 114"},
+      {"IDR_FACE_HALF_LIPS", "212, 136, 258, 158"},  {"IDR_FACE_HALF_BREAST", "120, 250, 360, 420"},
+      {"IDR_FACE_SIDE_FACE", "190, 62, 280, 184"},   {"IDR_FACE_SIDE_EYES", "236, 92, 276, 114"},
+      {"IDR_FACE_SIDE_LIPS", "248, 136, 280, 158"},  {"IDR_FACE_SIDE_BREAST", "150, 250, 350, 420"},
+      {"IDR_FACE_REAR_FACE", "178, 40, 284, 184"},   {"IDR_FACE_REAR_EYES", "188, 92, 262, 114"},
+      {"IDR_FACE_REAR_LIPS", "200, 136, 250, 158"},  {"IDR_FACE_REAR_BREAST", "110, 250, 350, 420"},
+      {"IDR_BODY_FRONT_FACE", "216, 30, 296, 126"},  {"IDR_BODY_FRONT_EYES", "228, 62, 284, 78"},
+      {"IDR_BODY_FRONT_LIPS", "240, 96, 272, 110"},  {"IDR_BODY_FRONT_BREAST", "176, 190, 336, 290"},
+  };
+  for (const Placement& placement : placements) AddText(style, placement.name, "wndrect", placement.rect);
+  AddText(style, "IDR_APPWINDOW_SIZE_MIN", "wndpos", "800, 600");
+  AddText(style, "IDR_APPWINDOW_SIZE_MAX", "wndpos", "2560, 1600");
+}
+
+void AddStrings(CZipResourceWriter& style) {
+  style.AddString(1, "Style_1");
+  style.AddString(63562, "Lasso line:255, 0, 0");
+  style.AddString(63563, "Lasso second:0, 0, 0");
+  style.AddString(63564, "Wand line:255, 0, 0");
+  style.AddString(63565, "Wand second:0, 0, 0");
+  style.AddString(63566, "Initial contour:0, 255, 0");
+  style.AddString(63567, "Initial contour fill:0, 0, 0");
+  style.AddString(63568, "Final contour:255, 0, 0");
+  style.AddString(63569, "Final contour fill:0, 0, 0");
+  style.AddString(63570, "Deformation area:0, 0, 255");
+  style.AddString(63571, "Deformation area fill:0, 0, 0");
+  style.AddString(61787, "Help text:32, 36, 48");
+  style.AddString(61788, "Help background:236, 240, 246");
+}
+
+// The committed photos are JPEG files already; they go in as they are, after
+// the image library has shown that it reads them.
+bool AddPhoto(CZipResourceWriter& style, const char* name, const std::string& path) {
+  CDib photo;
+  if (!photo.LoadFromFile(path)) {
+    std::fprintf(stderr, "generate_style: %s: cannot read the photo\n", path.c_str());
+    return false;
+  }
+  std::FILE* in = std::fopen(path.c_str(), "rb");
+  std::vector<unsigned char> bytes;
+  for (int c; in && (c = std::fgetc(in)) != EOF;) bytes.push_back(static_cast<unsigned char>(c));
+  if (in) std::fclose(in);
+  style.AddResource(name, "jpgimage", std::move(bytes), ".jpg");
+  return true;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc != 3) {
+    std::fprintf(stderr, "usage: generate_style PHOTO_FOLDER OUTPUT.kvstyle\n");
+    return 2;
+  }
+  std::string photos = argv[1], output = argv[2];
+  CZipResourceWriter style;
+  AddTitleBar(style);
+  AddLeftBar(style);
+  AddTopBar(style);
+  AddToolsBar(style);
+  AddRightPanels(style);
+  AddDialogs(style);
+  AddPanelBackgrounds(style, photos + "/grace_hopper.jpg");
+  AddMakeupSwatches(style);
+  AddPlacements(style);
+  AddStrings(style);
+  // Only the front projection has a real photo; the others start empty.
+  if (!AddPhoto(style, "IDB_PHOTO_W1", photos + "/astronaut.jpg")) return 1;
+
+  std::string reason;
+  if (!style.Save(output, &reason)) {
+    std::fprintf(stderr, "generate_style: %s\n", reason.c_str());
+    return 1;
+  }
+  return 0;
+}

@@ -1,0 +1,168 @@
+// Large backgrounds go in as JPEG (small files, no see-through needed);
+// the texture and everything drawn over by controls as BMP, so colours stay
+// exact. Panels share one gradient and a hairline in the accent colour along
+// the edge that meets the photo.
+#include "styles/Style_1/panel_pictures.h"
+
+#include <cmath>
+#include <memory>
+#include <vector>
+
+#include "imagelib/dib.h"
+#include "styles/Style_1/alpha_pcx_writer.h"
+#include "styles/Style_1/control_pictures.h"
+
+namespace {
+
+enum class Edge { kNone, kTop, kBottom, kLeft, kRight };
+
+Canvas Panel(int width, int height, Edge edge, const std::string& heading = "") {
+  Canvas panel(width, height);
+  panel.VerticalGradient(theme::kPanelTop, theme::kPanelBottom);
+  // A faint diagonal weave keeps large areas from looking flat.
+  for (int y = 0; y < height; ++y)
+    for (int x = 0; x < width; ++x)
+      if ((x + y) % 6 == 0) panel.Blend(x, y, theme::kPanelTop, 0.25);
+  Rgb line = Scale(theme::kAccent, 0.8);
+  if (edge == Edge::kTop) panel.FillRect(0, 0, width, 2, line);
+  if (edge == Edge::kBottom) panel.FillRect(0, height - 2, width, height, line);
+  if (edge == Edge::kLeft) panel.FillRect(0, 0, 2, height, line);
+  if (edge == Edge::kRight) panel.FillRect(width - 2, 0, width, height, line);
+  if (!heading.empty()) {
+    panel.Text(heading, 14, 12, 2, theme::kInk);
+    panel.FillRect(14, 32, 14 + TextWidth(heading) * 2, 34, theme::kAccent);
+  }
+  return panel;
+}
+
+void AddJpeg(CZipResourceWriter& style, const char* name, const Canvas& picture) {
+  style.AddResource(name, "jpgimage", picture.ToJpegFile(90), ".jpg");
+}
+
+// The portrait scaled by the image library into the splash at (x, y).
+void DrawPortrait(Canvas& splash, const std::string& path, int x, int y, int height) {
+  CDib photo;
+  if (!photo.LoadFromFile(path)) return;
+  int width = photo.Width() * height / photo.Height();
+  std::unique_ptr<CDib> scaled(photo.Zoom(CSize(width, height)));
+  if (!scaled) return;
+  const unsigned char* bits = scaled->LockBits();
+  if (!bits) return;
+  for (int row = 0; row < height; ++row) {
+    const unsigned char* line = bits + static_cast<std::size_t>(height - 1 - row) * scaled->RowLength();
+    for (int column = 0; column < width; ++column)
+      splash.Blend(x + column, y + row, Rgb{line[3 * column + 2], line[3 * column + 1], line[3 * column]}, 1.0);
+  }
+  scaled->UnlockBits();
+  splash.RoundRectOutline(x - 0.5, y - 0.5, x + width + 0.5, y + height + 0.5, 2, 2, theme::kAccent);
+}
+
+Canvas Splash(const std::string& portrait) {
+  Canvas splash(480, 300);
+  splash.VerticalGradient(Rgb{52, 60, 82}, Rgb{24, 27, 38});
+  splash.Text("KELVORA", 32, 96, 6, theme::kBrightInk);
+  splash.FillRect(34, 150, 34 + TextWidth("KELVORA") * 6, 154, theme::kAccent);
+  splash.Text("MAKE-OVER STUDIO", 34, 170, 2, theme::kInk);
+  splash.Text("LOADING...", 34, 262, 1, theme::kDimInk);
+  DrawPortrait(splash, portrait, 318, 40, 176);
+  return splash;
+}
+
+Canvas ViewTexture() {
+  Canvas texture(64, 64);
+  for (int y = 0; y < 64; ++y)
+    for (int x = 0; x < 64; ++x) {
+      bool light = ((x / 16) + (y / 16)) % 2 == 0;
+      texture.Blend(x, y, light ? Rgb{58, 62, 74} : Rgb{50, 54, 66}, 1.0);
+    }
+  return texture;
+}
+
+Canvas Progress() {
+  Canvas progress = Panel(320, 56, Edge::kTop);
+  progress.Text("PLEASE WAIT", 14, 10, 1, theme::kInk);
+  progress.RoundRect(12, 28, 308, 44, 6, Rgb{22, 25, 34}, Rgb{30, 34, 45});
+  return progress;
+}
+
+// The make-up shapes, as coverage on a 40 × 40 swatch (white on black).
+Canvas MakeupShape(const std::string& type) {
+  Canvas shape(40, 40);
+  Rgb white{255, 255, 255};
+  if (type == "MAKEUP_LIPSTICK") {
+    for (int y = 0; y < 40; ++y)
+      for (int x = 0; x < 40; ++x) {
+        double dx = (x + 0.5 - 20) / 16, dy = (y + 0.5 - 20) / 9;
+        double lips = dx * dx + dy * dy - 1 + (dy < 0 ? 0.35 * std::exp(-dx * dx * 30) : 0);
+        shape.Blend(x, y, white, std::clamp(0.5 - lips * 8, 0.0, 1.0));
+      }
+  } else if (type == "MAKEUP_LIPPENCIL") {
+    for (int y = 0; y < 40; ++y)
+      for (int x = 0; x < 40; ++x) {
+        double dx = (x + 0.5 - 20) / 16, dy = (y + 0.5 - 20) / 9;
+        double lips = std::abs(dx * dx + dy * dy - 1);
+        shape.Blend(x, y, white, std::clamp(1.0 - lips * 6, 0.0, 1.0));
+      }
+  } else if (type == "MAKEUP_EYEPENCIL") {
+    shape.Line(5, 22, 20, 13, 2.5, white);
+    shape.Line(20, 13, 35, 20, 2.5, white);
+    shape.Line(5, 22, 20, 28, 1.5, white);
+    shape.Line(20, 28, 35, 20, 1.5, white);
+  } else if (type == "MAKEUP_SHADES") {
+    for (int y = 0; y < 40; ++y)
+      for (int x = 0; x < 40; ++x) {
+        double dx = (x + 0.5 - 20) / 16, upper = (y + 0.5 - 24) / 14, lower = (y + 0.5 - 30) / 12;
+        double lid = std::max(dx * dx + upper * upper - 1, 1 - (dx * dx + lower * lower));
+        shape.Blend(x, y, white, std::clamp(0.5 - lid * 8, 0.0, 1.0));
+      }
+  } else {  // powder and rouge: a soft round patch
+    bool rouge = type == "MAKEUP_ROUGE";
+    for (int y = 0; y < 40; ++y)
+      for (int x = 0; x < 40; ++x) {
+        double r = std::hypot(x + 0.5 - 20, y + 0.5 - 20) / (rouge ? 15.0 : 17.0);
+        shape.Blend(x, y, white, rouge ? std::clamp(1.2 - r * r, 0.0, 1.0) : std::clamp((1 - r) * 6, 0.0, 1.0));
+      }
+  }
+  return shape;
+}
+
+}  // namespace
+
+void AddPanelBackgrounds(CZipResourceWriter& style, const std::string& splashPhoto) {
+  AddJpeg(style, "IDB_TITLE_PATTERN", Panel(1024, 32, Edge::kBottom));
+  AddJpeg(style, "IDB_TITLE_EXT_PATTERN", Panel(64, 32, Edge::kBottom));
+  AddJpeg(style, "IDB_TOOLS_PATTERN", Panel(1024, 64, Edge::kTop));
+  AddJpeg(style, "IDB_TOOLS_EXT_PATTERN", Panel(64, 64, Edge::kTop));
+  AddJpeg(style, "IDB_LEFTBAR_PATTERN", Panel(80, 640, Edge::kRight));
+  AddJpeg(style, "IDB_TOPBAR_FACE_PATTERN", Panel(1024, 64, Edge::kBottom));
+  AddJpeg(style, "IDB_GALLERY_PATTERN", Panel(1024, 96, Edge::kTop));
+  AddJpeg(style, "IDB_RIGHT_EMPTY_PATTERN", Panel(232, 640, Edge::kLeft));
+  AddJpeg(style, "IDB_RIGHT_IMAGE_PATTERN", Panel(232, 640, Edge::kLeft, "PHOTO"));
+  AddJpeg(style, "IDB_RIGHT_BASE_PATTERN", Panel(232, 640, Edge::kLeft, "ITEMS"));
+  AddJpeg(style, "IDB_RIGHT_MAKEUP_PATTERN", Panel(232, 640, Edge::kLeft, "MAKE-UP"));
+  AddJpeg(style, "IDB_RIGHT_CUSTOM_PATTERN", Panel(232, 640, Edge::kLeft, "MY ITEMS"));
+  AddJpeg(style, "IDB_RIGHT_GALLERY_PATTERN", Panel(232, 640, Edge::kLeft, "GALLERY"));
+  AddJpeg(style, "IDB_SPLASH", Splash(splashPhoto));
+  AddJpeg(style, "IDB_SELECTSIGN", Panel(360, 260, Edge::kNone, "SIGN"));
+  AddPicture(style, "IDB_PROGRESS", Progress());
+  AddPicture(style, "IDB_VIEW_TEXTURE", ViewTexture());
+}
+
+void AddMakeupSwatches(CZipResourceWriter& style) {
+  for (const char* type : {"MAKEUP_LIPSTICK", "MAKEUP_LIPPENCIL", "MAKEUP_EYEPENCIL", "MAKEUP_POWDER",
+                           "MAKEUP_ROUGE", "MAKEUP_SHADES"}) {
+    Canvas shape = MakeupShape(type);
+    Canvas swatch(shape.Width(), shape.Height());
+    swatch.RoundRect(0, 0, shape.Width(), shape.Height(), 6, Rgb{236, 232, 228}, Rgb{214, 208, 204});
+    std::vector<unsigned char> plane(static_cast<std::size_t>(shape.Width() * shape.Height()));
+    for (int y = 0; y < shape.Height(); ++y)
+      for (int x = 0; x < shape.Width(); ++x) {
+        int coverage = shape.At(x, y).r;
+        plane[static_cast<std::size_t>(y * shape.Width() + x)] = static_cast<unsigned char>(255 - coverage);
+        swatch.Blend(x, y, Rgb{150, 140, 140}, coverage / 255.0 * 0.6);
+      }
+    AddPicture(style, std::string(type) + "_IMAGE", swatch);
+    style.AddResource((std::string(type) + "_MASK").c_str(), "pcximage",
+                      WriteAlphaPcx(plane, shape.Width(), shape.Height()), ".pcx");
+  }
+}
