@@ -1,7 +1,7 @@
 #include "app/shell/style_loading.h"
 
+#include "platform/core/zip_resource_module.h"
+
 std::unique_ptr<CResourceModule> LoadStyleModule(const std::string& path) {
-  // Will open the style archive with the style library's loader once that
-  // reader joins the platform core; until then no style can be loaded.
-  return nullptr;
+  return CZipResourceModule::Open(path);
 }
