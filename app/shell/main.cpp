@@ -1,5 +1,8 @@
 // Kelvora: the make-over imaging program.
 #include <QApplication>
+#include <QScreen>
+#include <QStringList>
+#include <QTimer>
 
 #include "app/shell/kelvora_app.h"
 #include "platform/qt/message_box_qt.h"
@@ -9,6 +12,18 @@ int main(int argc, char** argv) {
   QApplication::setApplicationName("Kelvora");
   CQtMessageBoxService messageBoxes;
   SetMessageBoxService(&messageBoxes);
+
+  // "--screenshot FILE": save the screen once the window is up, then quit
+  // (for the documentation; run under Xvfb on a machine without a display).
+  QStringList arguments = QApplication::arguments();
+  int shotAt = static_cast<int>(arguments.indexOf("--screenshot"));
+  if (shotAt > 0 && shotAt + 1 < arguments.size()) {
+    QString file = arguments[shotAt + 1];
+    QTimer::singleShot(2500, &application, [file] {
+      QApplication::primaryScreen()->grabWindow(0).save(file);
+      QApplication::quit();
+    });
+  }
 
   int result = 0;
   {
