@@ -1,6 +1,7 @@
 #include "app/resources/program_resources.h"
 
 #include "app/resources/program_cursors.h"
+#include "app/resources/program_icon.h"
 #include "app/resources/string_table.h"
 
 namespace {
@@ -9,6 +10,7 @@ CMemoryResourceModule* BuildModule() {
   auto* module = new CMemoryResourceModule;  // lives as long as the process
   for (const StringTableEntry& entry : ProgramStringTable()) module->AddString(entry.id, entry.text);
   AddProgramCursors(*module);
+  AddProgramIcon(*module);
   RegisterModule("Kelvora", module);
   return module;
 }

@@ -11,6 +11,7 @@
 #include <cstdio>
 #include <filesystem>
 
+#include "app/resources/program_icon.h"
 #include "app/resources/program_messages.h"
 #include "app/resources/program_resources.h"
 #include "app/shell/help_popup.h"
@@ -128,6 +129,7 @@ bool CKelvoraApp::InitInstance(StartupEnvironment environment) {
   }
   ConnectFrame();
   SetMainWindow(m_frame.get());
+  m_frame->setWindowIcon(ProgramIcon());
 
   if (m_environment.showWindows) {
     m_frame->show();
@@ -135,6 +137,22 @@ bool CKelvoraApp::InitInstance(StartupEnvironment environment) {
   }
   PostMessage(m_frame.get(), WM_COMMAND, MAKEWPARAM(ID_LOAD_SAMPLE_PHOTO, 0));
   return true;
+}
+
+QIcon CKelvoraApp::ProgramIcon() {
+  // Icon 128 of the program's resources, at the small and the large size.
+  CDib picture;
+  QIcon icon;
+  if (!picture.LoadFromResource(MakeIntResource(kProgramIconId), MakeIntResource(kResourceTypeBitmap),
+                                &ProgramResources()))
+    return icon;
+  QImage image(picture.Width(), picture.Height(), QImage::Format_RGB32);
+  QPainter painter(&image);
+  CPainterDC dc(painter);
+  picture.DrawWithoutStretch(&dc, CPoint(0, 0), picture.GetSize());
+  painter.end();
+  for (int side : {16, 32}) icon.addPixmap(QPixmap::fromImage(image.scaled(side, side, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)));
+  return icon;
 }
 
 void CKelvoraApp::ConnectFrame() {

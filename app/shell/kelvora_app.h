@@ -7,6 +7,8 @@
 // check and its message is tested without a display or a real style.
 #pragma once
 
+#include <QIcon>
+
 #include <QPoint>
 
 #include <functional>
@@ -58,6 +60,7 @@ class CKelvoraApp {
 
  private:
   void ConnectFrame();
+  static QIcon ProgramIcon();
 
   CSettings m_settings;
   StartupEnvironment m_environment;

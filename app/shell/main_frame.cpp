@@ -113,8 +113,8 @@ void CMainFrame::OnCommand(UINT id, UINT, HWND) {
 
 void CMainFrame::closeEvent(QCloseEvent* event) {
   if (m_settings.showQuestions &&
-      ShowMessageBox(LoadResourceString(kStringQuitQuestion), {}, MessageIcon::Question, MessageButtons::YesNo) !=
-          IDYES) {
+      ShowMessageBox(LoadResourceString(kStringQuitQuestion), {}, MessageIcon::Question, MessageButtons::YesNo,
+                     MessageDefault::Second) != IDYES) {
     event->ignore();
     return;
   }

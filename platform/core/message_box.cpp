@@ -6,8 +6,8 @@ namespace {
 
 class ConsoleMessageBoxService : public CMessageBoxService {
  public:
-  int Show(const std::string& text, const std::string& caption, MessageIcon,
-           MessageButtons buttons) override {
+  int Show(const std::string& text, const std::string& caption, MessageIcon, MessageButtons buttons,
+           MessageDefault) override {
     std::fprintf(stderr, "%s%s%s\n", caption.c_str(), caption.empty() ? "" : ": ", text.c_str());
     return FirstButtonAnswer(buttons);
   }
@@ -29,8 +29,8 @@ int FirstButtonAnswer(MessageButtons buttons) {
 }
 
 int ShowMessageBox(const std::string& text, const std::string& caption, MessageIcon icon,
-                   MessageButtons buttons) {
-  return g_service->Show(text, caption, icon, buttons);
+                   MessageButtons buttons, MessageDefault defaultButton) {
+  return g_service->Show(text, caption, icon, buttons, defaultButton);
 }
 
 CMessageBoxService* SetMessageBoxService(CMessageBoxService* service) {
@@ -40,8 +40,8 @@ CMessageBoxService* SetMessageBoxService(CMessageBoxService* service) {
 }
 
 int CRecordingMessageBoxService::Show(const std::string& text, const std::string& caption,
-                                      MessageIcon icon, MessageButtons buttons) {
-  m_messages.push_back({text, caption, icon, buttons});
+                                      MessageIcon icon, MessageButtons buttons, MessageDefault defaultButton) {
+  m_messages.push_back({text, caption, icon, buttons, defaultButton});
   if (m_answers.empty()) return FirstButtonAnswer(buttons);
   int answer = m_answers.front();
   m_answers.pop_front();

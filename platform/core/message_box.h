@@ -10,6 +10,8 @@
 
 enum class MessageIcon { None, Stop, Question, Warning, Information };
 enum class MessageButtons { Ok, OkCancel, YesNo, YesNoCancel };
+// Which button Enter presses: questions whose "Yes" loses work preselect "No".
+enum class MessageDefault { First, Second, Third };
 
 // The answers, with the numbers callers of the original interface expect.
 enum MessageAnswer { IDOK = 1, IDCANCEL = 2, IDYES = 6, IDNO = 7 };
@@ -18,12 +20,13 @@ class CMessageBoxService {
  public:
   virtual ~CMessageBoxService() = default;
   virtual int Show(const std::string& text, const std::string& caption, MessageIcon icon,
-                   MessageButtons buttons) = 0;
+                   MessageButtons buttons, MessageDefault defaultButton) = 0;
 };
 
 // Shows a message through the installed service and returns its answer.
 int ShowMessageBox(const std::string& text, const std::string& caption = {},
-                   MessageIcon icon = MessageIcon::None, MessageButtons buttons = MessageButtons::Ok);
+                   MessageIcon icon = MessageIcon::None, MessageButtons buttons = MessageButtons::Ok,
+                   MessageDefault defaultButton = MessageDefault::First);
 
 // Installs `service` (not owned); null restores the console fallback.
 // Returns the previous one.
@@ -36,6 +39,7 @@ class CRecordingMessageBoxService : public CMessageBoxService {
     std::string caption;
     MessageIcon icon;
     MessageButtons buttons;
+    MessageDefault defaultButton;
   };
 
   CRecordingMessageBoxService() : m_previous(SetMessageBoxService(this)) {}
@@ -45,8 +49,8 @@ class CRecordingMessageBoxService : public CMessageBoxService {
   void QueueAnswer(int answer) { m_answers.push_back(answer); }
   const std::vector<Message>& messages() const { return m_messages; }
 
-  int Show(const std::string& text, const std::string& caption, MessageIcon icon,
-           MessageButtons buttons) override;
+  int Show(const std::string& text, const std::string& caption, MessageIcon icon, MessageButtons buttons,
+           MessageDefault defaultButton) override;
 
  private:
   CMessageBoxService* m_previous;

@@ -36,11 +36,25 @@ int AnswerFromQtButton(QMessageBox::StandardButton button, MessageButtons button
   }
 }
 
+// The button at `position` in the order the box shows them.
+QMessageBox::StandardButton ButtonAt(MessageButtons buttons, MessageDefault position) {
+  static constexpr QMessageBox::StandardButton kOk[] = {QMessageBox::Ok, QMessageBox::Ok, QMessageBox::Ok};
+  static constexpr QMessageBox::StandardButton kOkCancel[] = {QMessageBox::Ok, QMessageBox::Cancel, QMessageBox::Cancel};
+  static constexpr QMessageBox::StandardButton kYesNo[] = {QMessageBox::Yes, QMessageBox::No, QMessageBox::No};
+  static constexpr QMessageBox::StandardButton kYesNoCancel[] = {QMessageBox::Yes, QMessageBox::No, QMessageBox::Cancel};
+  const QMessageBox::StandardButton* order = buttons == MessageButtons::OkCancel      ? kOkCancel
+                                             : buttons == MessageButtons::YesNo       ? kYesNo
+                                             : buttons == MessageButtons::YesNoCancel ? kYesNoCancel
+                                                                                      : kOk;
+  return order[static_cast<int>(position)];
+}
+
 int CQtMessageBoxService::Show(const std::string& text, const std::string& caption, MessageIcon icon,
-                               MessageButtons buttons) {
+                               MessageButtons buttons, MessageDefault defaultButton) {
   QString title = caption.empty() ? QApplication::applicationName() : QString::fromStdString(caption);
   QMessageBox box(ToQtIcon(icon), title, QString::fromStdString(text), ToQtButtons(buttons),
                   QApplication::activeWindow());
+  box.setDefaultButton(ButtonAt(buttons, defaultButton));
   box.exec();
   return AnswerFromQtButton(box.standardButton(box.clickedButton()), buttons);
 }

@@ -9,8 +9,8 @@
 
 class CQtMessageBoxService : public CMessageBoxService {
  public:
-  int Show(const std::string& text, const std::string& caption, MessageIcon icon,
-           MessageButtons buttons) override;
+  int Show(const std::string& text, const std::string& caption, MessageIcon icon, MessageButtons buttons,
+           MessageDefault defaultButton) override;
 };
 
 QMessageBox::Icon ToQtIcon(MessageIcon icon);

@@ -19,6 +19,8 @@
 #include "platform/qt/drag_loop.h"
 #include "platform/qt/jpeg_properties_dialog.h"
 #include "platform/qt/message_box_qt.h"
+
+#include <QPushButton>
 #include "platform/qt/painter_dc.h"
 #include "platform/qt/window_class.h"
 #include "platform/qt/wnd.h"
@@ -238,10 +240,15 @@ TEST(QtMessageBox, AnswersMapToTheProgramsNumbers) {
   EXPECT_EQ(ToQtIcon(MessageIcon::Stop), QMessageBox::Critical);
 
   CQtMessageBoxService service;
-  QTimer::singleShot(0, [] {
+  QMessageBox::StandardButton preselected = QMessageBox::NoButton;
+  QTimer::singleShot(0, [&preselected] {
     auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-    if (box) box->button(QMessageBox::No)->click();
+    if (!box) return;
+    preselected = box->standardButton(box->defaultButton());
+    box->button(QMessageBox::No)->click();
   });
-  EXPECT_EQ(service.Show("Restore previous selection?", "Kelvora", MessageIcon::Question, MessageButtons::YesNo),
+  EXPECT_EQ(service.Show("Restore previous selection?", "Kelvora", MessageIcon::Question, MessageButtons::YesNo,
+                         MessageDefault::Second),
             IDNO);
+  EXPECT_EQ(preselected, QMessageBox::No);
 }

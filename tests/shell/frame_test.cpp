@@ -52,6 +52,7 @@ TEST_F(FrameTest, TitleBarButtonsMinimiseAndAskToClose) {
   QCoreApplication::sendPostedEvents();
   EXPECT_THAT(MessageTexts(), ElementsAre("Are you sure you want to quit program?"));
   EXPECT_EQ(messages.messages()[0].buttons, MessageButtons::YesNo);
+  EXPECT_EQ(messages.messages()[0].defaultButton, MessageDefault::Second) << "No is preselected";
   EXPECT_TRUE(Frame().isVisible()) << "No keeps the program";
 
   messages.QueueAnswer(IDYES);

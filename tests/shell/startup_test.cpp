@@ -23,6 +23,8 @@ TEST_F(StartupTest, StartsWithTheStyleFromTheStagedDataFolderAndEveryPanel) {
   EXPECT_EQ(frame->minimumSize(), QSize(800, 600));
   EXPECT_EQ(frame->maximumSize(), QSize(1600, 1200));
   EXPECT_TRUE(std::filesystem::is_directory(root.File("share/kelvora/Data")));
+  QList<QSize> iconSizes = frame->windowIcon().availableSizes();
+  EXPECT_TRUE(iconSizes.contains(QSize(16, 16)) && iconSizes.contains(QSize(32, 32))) << "icon 128, small and large";
 }
 
 TEST_F(StartupTest, StartUpEndsWithItsMessageWhenTheMachineFallsShort) {
