@@ -106,29 +106,9 @@ std::size_t CBitmap::GetBitmapBits(std::size_t count, void* buffer) const {
   return n;
 }
 
-int CRasterDC::SetROP2(int drawMode) {
-  int previous = m_drawMode;
-  m_drawMode = drawMode;
-  return previous;
-}
-
-CPen CRasterDC::SelectPen(const CPen& pen) {
-  CPen previous = m_pen;
-  m_pen = pen;
-  return previous;
-}
-
-CBrush CRasterDC::SelectBrush(const CBrush& brush) {
-  CBrush previous = m_brush;
-  m_brush = brush;
-  return previous;
-}
-
 CPoint CRasterDC::MoveTo(CPoint point) {
-  CPoint previous = m_position;
-  m_position = point;
-  m_lineStep = 0;
-  return previous;
+  m_lineStep = 0;  // a new line starts its dot and dash pattern afresh
+  return CSelectingDC::MoveTo(point);
 }
 
 void CRasterDC::PutPen(int x, int y) {

@@ -8,9 +8,9 @@
 
 #include <vector>
 
-#include "platform/core/device_context.h"
+#include "platform/core/selecting_dc.h"
 
-class CRasterDC : public CDC {
+class CRasterDC : public CSelectingDC {
  public:
   CRasterDC(int width, int height, COLORREF background = RGB(0, 0, 0));
 
@@ -27,9 +27,6 @@ class CRasterDC : public CDC {
   COLORREF SetPixel(int x, int y, COLORREF color) override;
   COLORREF GetPixel(int x, int y) const override;
 
-  int SetROP2(int drawMode) override;
-  CPen SelectPen(const CPen& pen) override;
-  CBrush SelectBrush(const CBrush& brush) override;
   CPoint MoveTo(CPoint point) override;
   bool LineTo(CPoint point) override;
   bool Rectangle(const CRect& rect) override;
@@ -45,10 +42,6 @@ class CRasterDC : public CDC {
   // One pixel of a line: the pen's colour combined by the drawing mode.
   void PutPen(int x, int y);
 
-  int m_drawMode = R2_COPYPEN;
-  CPen m_pen;
-  CBrush m_brush = CBrush::Solid(RGB(255, 255, 255));
-  CPoint m_position;
   long m_lineStep = 0;  // counts pixels along lines for the dotted styles
 
   int m_width;

@@ -85,30 +85,6 @@ COLORREF CPainterDC::GetPixel(int x, int y) const {
   return FromQColor(image->pixelColor(at));
 }
 
-int CPainterDC::SetROP2(int drawMode) {
-  int previous = m_drawMode;
-  m_drawMode = drawMode;
-  return previous;
-}
-
-CPen CPainterDC::SelectPen(const CPen& pen) {
-  CPen previous = m_pen;
-  m_pen = pen;
-  return previous;
-}
-
-CBrush CPainterDC::SelectBrush(const CBrush& brush) {
-  CBrush previous = m_brush;
-  m_brush = brush;
-  return previous;
-}
-
-CPoint CPainterDC::MoveTo(CPoint point) {
-  CPoint previous = m_position;
-  m_position = point;
-  return previous;
-}
-
 bool CPainterDC::SupportsRasterOps() const {
   return m_painter.paintEngine() && m_painter.paintEngine()->type() == QPaintEngine::Raster &&
          dynamic_cast<const QImage*>(m_painter.device());

@@ -8,9 +8,9 @@
 
 #include <QPainter>
 
-#include "platform/core/device_context.h"
+#include "platform/core/selecting_dc.h"
 
-class CPainterDC : public CDC {
+class CPainterDC : public CSelectingDC {
  public:
   // The painter must be active and outlive this object.
   explicit CPainterDC(QPainter& painter);
@@ -25,10 +25,6 @@ class CPainterDC : public CDC {
   COLORREF SetPixel(int x, int y, COLORREF color) override;
   COLORREF GetPixel(int x, int y) const override;
 
-  int SetROP2(int drawMode) override;
-  CPen SelectPen(const CPen& pen) override;
-  CBrush SelectBrush(const CBrush& brush) override;
-  CPoint MoveTo(CPoint point) override;
   bool LineTo(CPoint point) override;
   bool Rectangle(const CRect& rect) override;
   void FillSolidRect(const CRect& rect, COLORREF color) override;
@@ -42,10 +38,6 @@ class CPainterDC : public CDC {
 
   QPainter& m_painter;
   int m_stretchMode = BLACKONWHITE;
-  int m_drawMode = R2_COPYPEN;
-  CPen m_pen;
-  CBrush m_brush = CBrush::Solid(RGB(255, 255, 255));
-  CPoint m_position;
 };
 
 QColor ToQColor(COLORREF color);

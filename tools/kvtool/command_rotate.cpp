@@ -3,14 +3,7 @@
 
 bool ParseRotate(const CommandArgs& args, RotateRequest* request) {
   std::vector<std::string> words;
-  for (std::size_t i = 0; i < args.size(); ++i) {
-    if (args[i] == "--background") {
-      if (++i == args.size() || !ParseHexColor(args[i], &request->background)) return false;
-    } else {
-      words.push_back(args[i]);
-    }
-  }
-  if (words.size() != 3) return false;
+  if (!SplitBackgroundOption(args, &words, &request->background) || words.size() != 3) return false;
   request->files = {words[0], words[1]};
   return ParseInt(words[2], &request->degrees);
 }

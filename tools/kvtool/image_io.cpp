@@ -69,3 +69,15 @@ bool ParseHexColor(const std::string& text, unsigned long* color) {
   *color = red | (green << 8) | (blue << 16);
   return true;
 }
+
+bool SplitBackgroundOption(const std::vector<std::string>& args, std::vector<std::string>* words,
+                           unsigned long* color) {
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    if (args[i] != "--background") {
+      words->push_back(args[i]);
+      continue;
+    }
+    if (++i == args.size() || !ParseHexColor(args[i], color)) return false;
+  }
+  return true;
+}

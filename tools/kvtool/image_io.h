@@ -4,6 +4,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "imagelib/dib.h"
 
@@ -22,6 +23,10 @@ bool SaveImageOrReport(CDib& image, const std::string& path, const JpegOutputOpt
 
 // Parses "RRGGBB" (hex red, green, blue) into a 0x00BBGGRR colour.
 bool ParseHexColor(const std::string& text, unsigned long* color);
+// Takes "--background RRGGBB" out of `args` into `color` and the remaining
+// words into `words`; false when the option has no valid colour.
+bool SplitBackgroundOption(const std::vector<std::string>& args, std::vector<std::string>* words,
+                           unsigned long* color);
 // Parses a whole decimal integer.
 bool ParseInt(const std::string& text, int* value);
 // Parses "A,B" or "AxB" style pairs with the given separator.
