@@ -1,5 +1,7 @@
 #include "app/tools/line_tracker.h"
 
+#include "app/tools/tracker_undo_steps.h"
+
 #include <cmath>
 
 #include "platform/core/resource_module.h"
@@ -21,7 +23,7 @@ CLineTracker::CLineTracker(unsigned changePointsNameId) : m_changePointsNameId(c
 CLineTracker::~CLineTracker() = default;
 
 void CLineTracker::PushUndo(const std::string& name) {
-  m_history.Push(std::make_unique<CUndoStep>(name));
+  m_history.Push(MakeLineUndoStep(name, *this));
 }
 
 void CLineTracker::PushUndoById(unsigned stringId) { PushUndo(LoadResourceString(stringId)); }

@@ -40,9 +40,16 @@ class CLineTracker {
   int HitTest(int x, int y) const;
 
   unsigned GetChangePointsNameId() const { return m_changePointsNameId; }
+  ChangedArea Undo() { return m_history.Undo(); }
+  ChangedArea Redo() { return m_history.Redo(); }
   bool CanUndo() const { return m_history.CanUndo(); }
-  // Name of the newest undo step; empty when there is none.
-  std::string GetUndoName() const { return m_history.NewestUndoName(); }
+  bool CanRedo() const { return m_history.CanRedo(); }
+  // Names of the newest steps; empty when the list is empty.
+  std::string GetUndoName() const { return m_history.GetUndoName(); }
+  std::string GetRedoName() const { return m_history.GetRedoName(); }
+  void ClearUndo() { m_history.ClearUndo(); }
+  void ClearRedo() { m_history.ClearRedo(); }
+  const CUndoHistory& History() const { return m_history; }
 
  protected:
   CUndoHistory& History() { return m_history; }

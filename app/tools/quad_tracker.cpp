@@ -13,6 +13,8 @@
 // layer, so a document pixel and the image pixel drawn on it agree.
 #include "app/tools/quad_tracker.h"
 
+#include "app/tools/tracker_undo_steps.h"
+
 #include <cmath>
 
 #include "platform/core/resource_module.h"
@@ -61,8 +63,23 @@ CQuadTracker::CQuadTracker(const CQuadTracker& other)
 
 CQuadTracker::~CQuadTracker() = default;
 
-void CQuadTracker::PushUndo(const std::string& name) {
-  m_history.Push(std::make_unique<CUndoStep>(name));
+void CQuadTracker::PushUndo(const std::string& name) { PushGeometryUndo(name); }
+
+void CQuadTracker::PushGeometryUndo(const std::string& name) { m_history.Push(MakeGeometryUndoStep(name, *this)); }
+
+void CQuadTracker::PushGeometryUndoById(unsigned stringId) { PushGeometryUndo(LoadResourceString(stringId)); }
+
+CQuadTracker::Geometry CQuadTracker::GetGeometry() const {
+  return {m_baseRect, m_corners, m_midPoints, m_centre, m_cosine, m_sine};
+}
+
+void CQuadTracker::SetGeometry(const Geometry& geometry) {
+  m_baseRect = geometry.baseRect;
+  m_corners = geometry.corners;
+  m_midPoints = geometry.midPoints;
+  m_centre = geometry.centre;
+  m_cosine = geometry.cosine;
+  m_sine = geometry.sine;
 }
 
 void CQuadTracker::PushUndoById(unsigned stringId) { PushUndo(LoadResourceString(stringId)); }

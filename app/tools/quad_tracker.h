@@ -45,10 +45,29 @@ class CQuadTracker {
   CQuadTracker& operator=(const CQuadTracker&) = delete;
 
   // Pushes a step with this name on the undo list and empties the redo list.
+  // A frame records its geometry; a layer overrides this to record pixels.
   virtual void PushUndo(const std::string& name);
   // PushUndo with the string `stringId` of the current resource module.
   virtual void PushUndoById(unsigned stringId);
   virtual ~CQuadTracker();
+
+  // The geometry push whatever the class: what the frame drags record on a
+  // layer.
+  void PushGeometryUndo(const std::string& name);
+  void PushGeometryUndoById(unsigned stringId);
+
+  // Everything a geometry step saves and restores.
+  struct Geometry {
+    CDoubleRect baseRect;
+    std::array<CDoublePoint, 4> corners{};
+    std::array<CDoublePoint, 4> midPoints{};
+    CDoublePoint centre;
+    double cosine = 1.0;
+    double sine = 0.0;
+    bool operator==(const Geometry&) const = default;
+  };
+  Geometry GetGeometry() const;
+  void SetGeometry(const Geometry& geometry);
 
   // Base rectangle, corners, mid-points and centre only; not the rotation.
   void CopyGeometry(const CQuadTracker& other);
@@ -106,9 +125,18 @@ class CQuadTracker {
   unsigned GetMoveNameId() const { return m_moveNameId; }
   unsigned GetChangePointsNameId() const { return m_changePointsNameId; }
 
+  // One step of this object's lists; the area a pixel step changed, in
+  // document coordinates, or none.
+  ChangedArea Undo() { return m_history.Undo(); }
+  ChangedArea Redo() { return m_history.Redo(); }
   bool CanUndo() const { return m_history.CanUndo(); }
-  // Name of the newest undo step; empty when there is none.
-  std::string GetUndoName() const { return m_history.NewestUndoName(); }
+  bool CanRedo() const { return m_history.CanRedo(); }
+  // Names of the newest steps; empty when the list is empty.
+  std::string GetUndoName() const { return m_history.GetUndoName(); }
+  std::string GetRedoName() const { return m_history.GetRedoName(); }
+  void ClearUndo() { m_history.ClearUndo(); }
+  void ClearRedo() { m_history.ClearRedo(); }
+  const CUndoHistory& History() const { return m_history; }
 
  protected:
   CUndoHistory& History() { return m_history; }

@@ -1,19 +1,40 @@
 // Named entries of the per-object undo and redo lists, and the names the
-// trackers give their steps. A step will restore a frame's geometry, a line's
-// points or a rectangle of a layer's pixels; until those states exist it
-// carries its name only.
+// trackers and tools give their steps.
+//
+// A step holds "the other state" of its owner: undoing writes it back, and
+// the list first captures the owner's present state into a step of the same
+// class and name for the opposite list. So one operation serves undo and
+// redo, and a step keeps its name as it moves between the lists.
 #pragma once
 
 #include <cstddef>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
+
+#include "platform/core/geometry.h"
 
 // String-table ids of the step names.
 inline constexpr unsigned kResizeStepNameId = 61447;         // "Resize"
 inline constexpr unsigned kMoveStepNameId = 61448;           // "Move"
 inline constexpr unsigned kRotateStepNameId = 61449;         // "Rotate"
 inline constexpr unsigned kChangePointsStepNameId = 61450;   // "Change Points"
+inline constexpr unsigned kCombToolStepNameId = 61538;       // "Comb Tool"
+inline constexpr unsigned kScissorsToolStepNameId = 61539;   // "Scissors Tool"
+inline constexpr unsigned kBrushToolStepNameId = 61540;      // "Brush Tool"
+inline constexpr unsigned kSprayToolStepNameId = 61541;      // "Spray Tool"
+inline constexpr unsigned kFillStepNameId = 61547;           // "Fill"
+inline constexpr unsigned kBlurStepNameId = 61548;           // "Blur"
+inline constexpr unsigned kClearStepNameId = 61549;          // "Clear"
+inline constexpr unsigned kPasteStepNameId = 61550;          // "Paste"
+inline constexpr unsigned kDeformStepNameId = 61755;         // "Deform"
+inline constexpr unsigned kModellingStepNameId = 61795;      // "Modelling"
+
+// What an undo or redo changed in document coordinates, when the step can
+// tell (pixel steps); geometry and line steps report nothing and the caller
+// recomposes the owner's bounding rectangles instead.
+using ChangedArea = std::optional<CRect>;
 
 class CUndoStep {
  public:
@@ -21,6 +42,13 @@ class CUndoStep {
   virtual ~CUndoStep() = default;
   CUndoStep(const CUndoStep&) = delete;
   CUndoStep& operator=(const CUndoStep&) = delete;
+
+  // Writes the held state back into the owner.
+  virtual ChangedArea Undo() = 0;
+  virtual ChangedArea Redo() { return Undo(); }
+  // A step of the same class and name holding the owner's present values
+  // for the same extent.
+  virtual std::unique_ptr<CUndoStep> Capture() const = 0;
 
   const std::string& GetName() const { return m_name; }
 
@@ -38,16 +66,34 @@ inline constexpr std::size_t kMaxUndoSteps = 30;
 void AppendUndoStep(UndoStepList& list, std::unique_ptr<CUndoStep> step);
 
 // An object's own undo list and redo list (each at most kMaxUndoSteps long).
-struct CUndoHistory {
-  UndoStepList undoSteps;
-  UndoStepList redoSteps;
-
+class CUndoHistory {
+ public:
   // A new step on the undo list; whatever could be redone is forgotten.
-  void Push(std::unique_ptr<CUndoStep> step) {
-    redoSteps.clear();
-    AppendUndoStep(undoSteps, std::move(step));
+  void Push(std::unique_ptr<CUndoStep> step);
+  // One step back or forward: the newest step of the list is captured onto
+  // the other list, written back and deleted. Nothing with an empty list.
+  ChangedArea Undo() { return Move(m_undoSteps, m_redoSteps); }
+  ChangedArea Redo() { return Move(m_redoSteps, m_undoSteps); }
+
+  bool CanUndo() const { return !m_undoSteps.empty(); }
+  bool CanRedo() const { return !m_redoSteps.empty(); }
+  // Name of the newest step; empty when the list is empty.
+  std::string GetUndoName() const { return m_undoSteps.empty() ? std::string() : m_undoSteps.back()->GetName(); }
+  std::string GetRedoName() const { return m_redoSteps.empty() ? std::string() : m_redoSteps.back()->GetName(); }
+  void ClearUndo() { m_undoSteps.clear(); }
+  void ClearRedo() { m_redoSteps.clear(); }
+  void Clear() {
+    m_undoSteps.clear();
+    m_redoSteps.clear();
   }
-  bool CanUndo() const { return !undoSteps.empty(); }
-  // Name of the newest undo step; empty when there is none.
-  std::string NewestUndoName() const { return undoSteps.empty() ? std::string() : undoSteps.back()->GetName(); }
+  std::size_t UndoCount() const { return m_undoSteps.size(); }
+  std::size_t RedoCount() const { return m_redoSteps.size(); }
+  const UndoStepList& UndoSteps() const { return m_undoSteps; }
+  const UndoStepList& RedoSteps() const { return m_redoSteps; }
+
+ private:
+  static ChangedArea Move(UndoStepList& from, UndoStepList& to);
+
+  UndoStepList m_undoSteps;
+  UndoStepList m_redoSteps;
 };

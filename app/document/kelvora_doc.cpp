@@ -1,0 +1,130 @@
+// The document's projections, the switch between the face and the body set,
+// clearing, the view mapping and the contours.
+#include "app/document/kelvora_doc.h"
+
+CKelvoraDoc::CKelvoraDoc(HINSTANCE style, CDocumentHost* host)
+    : m_defaultPlacements(LoadDefaultPlacements(style)), m_contourColours(LoadContourColours(style)) {
+  SetHost(host);
+  for (int i = 0; i < kProjectionCount; ++i) m_projections[i].ResetFrames(m_defaultPlacements[i]);
+}
+
+// Layers and contours go before the projections that hold the frames.
+CKelvoraDoc::~CKelvoraDoc() {
+  m_pCurrentLayer = m_pPhotoLayer = m_pMakeupLayer = nullptr;
+  ClearContours();
+}
+
+void CKelvoraDoc::SetHost(CDocumentHost* host) { m_host = host ? host : &m_defaultHost; }
+
+int CKelvoraDoc::GetProjectionIndex(int index) const {
+  if (index == -1) index = m_rememberedProjection[m_nMode == kBodySet ? 1 : 0];
+  return m_nMode == kBodySet ? index + kBodyProjection : index;
+}
+
+CProjection* CKelvoraDoc::GetProjection(int index) {
+  const int absolute = index == -1 ? GetProjectionIndex(-1) : index;
+  return absolute >= 0 && absolute < kProjectionCount ? &m_projections[absolute] : nullptr;
+}
+
+const CProjection* CKelvoraDoc::GetProjection(int index) const {
+  return const_cast<CKelvoraDoc*>(this)->GetProjection(index);
+}
+
+bool CKelvoraDoc::HasPhoto(bool current) const {
+  if (current) return m_pPhotoLayer != nullptr;
+  for (const CProjection& projection : m_projections) {
+    if (projection.HasPhoto()) return true;
+  }
+  return false;
+}
+
+void CKelvoraDoc::RefreshLayerPointers() {
+  const CProjection* projection = GetProjection(-1);
+  m_pPhotoLayer = projection ? projection->GetPhoto() : nullptr;
+  m_pMakeupLayer = projection ? projection->GetMakeup() : nullptr;
+}
+
+void CKelvoraDoc::SelectProjection(int index, bool redraw, bool force) {
+  const int limit = m_nMode == kBodySet ? 1 : kBodyProjection;
+  if (index < 0 || index >= limit) return;
+  const int absolute = m_nMode == kBodySet ? index + kBodyProjection : index;
+  if (absolute == GetProjectionIndex(-1) && !force) return;
+  const bool changed = absolute != GetProjectionIndex(-1);
+  if (!m_projections[absolute].HasPhoto()) {
+    m_host->DisarmTools();
+    m_host->RefreshPanel();
+  }
+  m_host->ShowProjectionPicture(index);
+  m_rememberedProjection[m_nMode == kBodySet ? 1 : 0] = index;
+  RefreshLayerPointers();
+
+  const CEditMode mode = m_host->GetEditMode();
+  if (mode.currentKind < 0) {
+    if (mode.photoMode && m_pPhotoLayer) m_host->SetSlidersFrom(*m_pPhotoLayer);
+    if (mode.makeupMode && m_pMakeupLayer) m_host->SetSlidersFrom(*m_pMakeupLayer);
+  } else {
+    m_pCurrentLayer = m_projections[absolute].GetSlot(mode.currentKind);
+    if (m_pCurrentLayer) m_host->SetSlidersFrom(*m_pCurrentLayer);
+    m_host->RefreshPanel();
+  }
+  if (m_host->SelectByOrient() && mode.currentKind >= 0 && mode.currentKind != kKindCustom && changed)
+    m_host->RefillItemList();
+  if (redraw) UpdateWholeView();
+}
+
+void CKelvoraDoc::SwitchProjectionSet(int mode) {
+  m_nMode = mode == kBodySet ? kBodySet : kFaceSet;
+  SelectProjection(GetRememberedProjection(m_nMode), true, true);
+}
+
+void CKelvoraDoc::ClearDocument() {
+  m_pCurrentLayer = m_pPhotoLayer = m_pMakeupLayer = nullptr;
+  for (int i = 0; i < kProjectionCount; ++i) {
+    CProjection& projection = m_projections[i];
+    projection.DeleteLayers();
+    projection.ClearFrameHistories();
+    projection.ResetFrames(m_defaultPlacements[i]);
+  }
+  m_rememberedProjection = {0, 0};
+  m_host->ResetPanels();
+}
+
+void CKelvoraDoc::SetViewMapping(int x, int y, double zoom) {
+  for (CProjection& projection : m_projections) {
+    projection.FaceFrame().SetViewMapping(x, y, zoom);
+    projection.EyesLine().SetViewMapping(x, y, zoom);
+    projection.LipsLine().SetViewMapping(x, y, zoom);
+    projection.UnderarmLine().SetViewMapping(x, y, zoom);
+    projection.PrintArea().SetViewMapping(x, y, zoom);
+    for (int slot = 0; slot < kSlotCount; ++slot) {
+      projection.StretchFrame(slot)->SetViewMapping(x, y, zoom);
+      if (CLayer* layer = projection.GetSlot(slot)) layer->SetViewMapping(x, y, zoom);
+    }
+    if (CLayer* photo = projection.GetPhoto()) photo->SetViewMapping(x, y, zoom);
+    if (CLayer* makeup = projection.GetMakeup()) makeup->SetViewMapping(x, y, zoom);
+  }
+  const int contourX = static_cast<int>(x * zoom);
+  const int contourY = static_cast<int>(y * zoom);
+  for (CContour* contour : {m_pInitialContour.get(), m_pFinalContour.get(), m_pDeformationArea.get()}) {
+    if (contour) contour->SetViewMapping(contourX, contourY, zoom);
+  }
+}
+
+void CKelvoraDoc::CreateContours() {
+  m_pInitialContour = std::make_unique<CContour>(m_contourColours[0].line, m_contourColours[0].fill);
+  m_pFinalContour = std::make_unique<CContour>(m_contourColours[1].line, m_contourColours[1].fill);
+  m_pDeformationArea = std::make_unique<CContour>(m_contourColours[2].line, m_contourColours[2].fill);
+}
+
+void CKelvoraDoc::ClearContours() {
+  m_pActiveTool = nullptr;
+  m_pInitialContour.reset();
+  m_pFinalContour.reset();
+  m_pDeformationArea.reset();
+}
+
+std::unique_ptr<CLayer> CKelvoraDoc::NewLayer(bool showMidHandles) const {
+  auto layer = std::make_unique<CLayer>(showMidHandles);
+  layer->SetCursors(m_cursors.rotate, m_cursors.resize, m_cursors.move);
+  return layer;
+}

@@ -1,0 +1,16 @@
+// Pushing layers under a raster: the one pixel operation behind the view,
+// the gallery, printing and the skin-colour sample. The raster's corner
+// stands at a document point; each layer is drawn scaled and turned into
+// its frame through its colour table and opacity.
+#pragma once
+
+#include <memory>
+#include <span>
+
+#include "app/document/layer.h"
+
+// Draws `layers`, in order, under `under`, whose top-left pixel is document
+// point `corner`, and returns the result (of the same size). Layers that
+// miss the raster leave it as it is.
+std::unique_ptr<CDib> PushLayersUnder(std::span<const CLayer* const> layers, std::unique_ptr<CDib> under,
+                                      CPoint corner);
