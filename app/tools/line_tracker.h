@@ -49,7 +49,7 @@ class CLineTracker {
   std::string GetRedoName() const { return m_history.GetRedoName(); }
   void ClearUndo() { m_history.ClearUndo(); }
   void ClearRedo() { m_history.ClearRedo(); }
-  const CUndoHistory& History() const { return m_history; }
+  const CUndoHistory& GetHistory() const { return m_history; }
 
  protected:
   CUndoHistory& History() { return m_history; }
