@@ -20,6 +20,7 @@
 #include "app/shell/settings/settings_file.h"
 #include "app/shell/settings/user_folders.h"
 #include "app/shell/style_loading.h"
+#include "app/view/context_menu.h"
 #include "controls/skin_resources.h"
 #include "imagelib/dib.h"
 #include "platform/qt/painter_dc.h"
@@ -120,8 +121,8 @@ bool CKelvoraApp::InitInstance(StartupEnvironment environment) {
     }
   }
 
-  // The document and the view join the frame in later work.
-  m_frame = std::make_unique<CMainFrame>(m_settings);
+  m_document = std::make_unique<CKelvoraDoc>(m_style.get());
+  m_frame = std::make_unique<CMainFrame>(m_settings, *m_document, m_style.get());
   m_frame->setWindowTitle(QString::fromStdString(LoadResourceString(kStringApplicationTitle)));
   if (!m_frame->Create(m_environment.panelTemplates)) {
     m_frame.reset();
@@ -161,6 +162,7 @@ void CKelvoraApp::ConnectFrame() {
   frame->SetCommandHandler(ID_CHANGE_OPTIONS, [this] { OnOptions(); });
   frame->SetCommandHandler(ID_HELP_FINDER, [this] { OnHelp(); });
   frame->SetCommandHandler(ID_HELP, [this] { OnHelp(); });
+  frame->SetCommandHandler(ID_TOGGLE_LAYER_FRAMES, [this] { m_settings.lTrackersVisible = !m_settings.lTrackersVisible; });
   frame->SetContextHelpHandler([this](UINT id, QPoint at) { OnContextHelp(id, at); });
   if (m_instance) m_instance->SetShowRequestHandler([frame] { frame->BringForward(); });
 }
@@ -168,9 +170,9 @@ void CKelvoraApp::ConnectFrame() {
 int CKelvoraApp::ExitInstance() {
   if (m_instance) m_instance->SetShowRequestHandler(nullptr);
   if (m_frame) {
-    SetMainWindow(nullptr);
     m_frame.reset();  // saves the settings when "AutoSave" is on
   }
+  m_document.reset();
   m_instance.reset();
   if (m_style) {
     SetImageInstance(nullptr);

@@ -7,6 +7,8 @@
 // check and its message is tested without a display or a real style.
 #pragma once
 
+#include "app/document/kelvora_doc.h"
+
 #include <QIcon>
 
 #include <QPoint>
@@ -66,6 +68,7 @@ class CKelvoraApp {
   StartupEnvironment m_environment;
   std::unique_ptr<CSingleInstance> m_instance;
   std::unique_ptr<CResourceModule> m_style;
+  std::unique_ptr<CKelvoraDoc> m_document;
   std::unique_ptr<CMainFrame> m_frame;
   std::string m_programFolder;
   HINSTANCE m_previousResources = nullptr;

@@ -18,7 +18,14 @@ CMainFrame::CMainFrame(const CSettings& settings) : CWnd(nullptr), m_settings(se
   setPalette(dark);
 }
 
+CMainFrame::CMainFrame(const CSettings& settings, CKelvoraDoc& document, HINSTANCE style)
+    : CMainFrame(settings) {
+  m_document = &document;
+  m_style = style;
+}
+
 CMainFrame::~CMainFrame() {
+  if (m_document) m_document->SetHost(nullptr);
   if (m_settings.autoSave && m_saveSettings) m_saveSettings();
 }
 
@@ -39,7 +46,10 @@ bool CMainFrame::Create(const PanelTemplateFactory& templates) {
   rows->addLayout(middle, 1);
   rows->addLayout(bottom);
   middle->addLayout(left);
-  middle->addStretch(1);  // the view's place
+  if (m_document)
+    CreateView(*middle);
+  else
+    middle->addStretch(1);  // the view's place
   middle->addLayout(right);
 
   for (const PanelSpec& spec : PanelTable()) {
@@ -108,6 +118,8 @@ void CMainFrame::OnCommand(UINT id, UINT, HWND) {
     PostMessage(this, WM_CLOSE);
   } else if (auto handler = m_handlers.find(id); handler != m_handlers.end() && handler->second) {
     handler->second();
+  } else {
+    OnDocumentCommand(id);
   }
 }
 

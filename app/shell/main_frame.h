@@ -9,10 +9,17 @@
 #pragma once
 
 #include <functional>
+#include <memory>
 #include <map>
 #include <vector>
 
+class QBoxLayout;
+
+#include "app/document/kelvora_doc.h"
+#include "app/shell/frame_document_host.h"
 #include "app/shell/panels/skin_panel.h"
+#include "app/view/view_mode.h"
+#include "app/view/view_tools.h"
 #include "app/shell/settings/settings.h"
 #include "platform/qt/wnd.h"
 
@@ -24,11 +31,23 @@ inline constexpr UINT ID_LOAD_SAMPLE_PHOTO = 32773;
 inline constexpr UINT ID_CHANGE_OPTIONS = 1213;
 inline constexpr UINT ID_HELP_FINDER = 57670;
 inline constexpr UINT ID_HELP = 57669;
+inline constexpr UINT ID_LOAD_FROM_FILE = 57601;
+inline constexpr UINT ID_CLEAR_CLIENTS = 57600;
+inline constexpr UINT ID_SELECT_PROJECTION = 1011;
+inline constexpr UINT ID_NEXT_VIEW = 1228;
+inline constexpr UINT ID_PREVIOUS_VIEW = 1229;
+inline constexpr UINT ID_SWITCH_TO_BODY = 1152;
+inline constexpr UINT ID_SWITCH_TO_FACE = 1153;
+
+class CKelvoraView;
 
 class CMainFrame : public CWnd {
  public:
   // `settings` is the application's record and outlives the frame.
   explicit CMainFrame(const CSettings& settings);
+  // A frame with the document: it makes the view in its central place and
+  // becomes the document's host. `style` gives the sample photos.
+  CMainFrame(const CSettings& settings, CKelvoraDoc& document, HINSTANCE style);
   ~CMainFrame() override;
 
   // Creates the panels in table order from `templates`; on a failure shows
@@ -51,6 +70,17 @@ class CMainFrame : public CWnd {
   // Brings the window to the front, restoring it when minimised.
   void BringForward();
 
+  // The view and the document; null in a frame made without a document.
+  CKelvoraView* View() const { return m_view; }
+  CKelvoraDoc* Document() const { return m_document; }
+  // What is armed; the panels' buttons set it.
+  CViewMode& ViewMode() { return m_viewMode; }
+  // The projection picture of the top bar shows frame `index` of the set.
+  void SetProjectionPicture(int index) { m_projectionPicture = index; }
+  int ProjectionPicture() const { return m_projectionPicture; }
+  // The document's and the view's commands; false when `id` is not one.
+  bool OnDocumentCommand(UINT id);
+
   LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam, const std::string& text) override;
 
  protected:
@@ -60,6 +90,11 @@ class CMainFrame : public CWnd {
 
  private:
   void ApplyWindowLimits();
+  void CreateView(QBoxLayout& place);
+  // Arms photo or make-up mode (one at a time) and syncs the view.
+  void SetEditMode(bool photo, bool makeup);
+  void SyncViewMode();
+  void LoadFromFile();
 
   const CSettings& m_settings;
   std::vector<CSkinPanel*> m_panels;  // owned by the frame as Qt children
@@ -67,4 +102,12 @@ class CMainFrame : public CWnd {
   std::map<UINT, std::function<void()>> m_handlers;
   std::function<void()> m_saveSettings;
   std::function<void(UINT, QPoint)> m_contextHelp;
+
+  CKelvoraDoc* m_document = nullptr;
+  HINSTANCE m_style = nullptr;
+  std::unique_ptr<CFrameDocumentHost> m_host;
+  CViewTools m_tools;
+  CKelvoraView* m_view = nullptr;  // a Qt child of the frame
+  CViewMode m_viewMode;
+  int m_projectionPicture = 0;
 };

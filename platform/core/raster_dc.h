@@ -35,6 +35,9 @@ class CRasterDC : public CSelectingDC {
   // How many pixels were written since construction: lets a test tell
   // "drew nothing" from "drew the same colour".
   long PixelsWritten() const { return m_pixelsWritten; }
+  // The pixels, top row first, each 0x00BBGGRR: in memory the bytes red,
+  // green, blue, 0, so a window system can show them without a copy.
+  const COLORREF* Pixels() const { return m_pixels.data(); }
 
  private:
   bool Inside(int x, int y) const { return x >= 0 && y >= 0 && x < m_width && y < m_height; }

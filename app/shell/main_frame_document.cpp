@@ -1,0 +1,97 @@
+// The main frame's side of the document: the view in its central place and
+// the commands that load photos, choose projections and modes, and undo.
+#include <QBoxLayout>
+#include <QFileDialog>
+#include <QGuiApplication>
+#include <QScreen>
+
+#include "app/document/photo_loading.h"
+#include "app/document/undo_routing.h"
+#include "app/shell/frame_document_host.h"
+#include "app/shell/main_frame.h"
+#include "app/view/context_menu.h"
+#include "app/view/kelvora_view.h"
+#include "platform/core/resource_module.h"
+
+namespace {
+
+constexpr unsigned kImageFileFilterId = 61782;
+
+// "JPEG Files (*.jpg)|*.jpg|...||" as a Qt file dialog filter list, with
+// every type the image library reads offered first.
+QString FileDialogFilter() {
+  QStringList filters{"Images (*.jpg *.jpeg *.jpe *.bmp *.pcx)"};
+  const QStringList parts = QString::fromStdString(LoadResourceString(kImageFileFilterId)).split('|');
+  for (int i = 0; i + 1 < parts.size(); i += 2) {
+    if (parts[i].isEmpty()) break;
+    filters << parts[i] + " (" + QString(parts[i + 1]).replace(';', ' ') + ")";
+  }
+  filters << "PCX Files (*.pcx)";
+  return filters.join(";;");
+}
+
+}  // namespace
+
+void CMainFrame::CreateView(QBoxLayout& place) {
+  m_host = std::make_unique<CFrameDocumentHost>(*this, m_settings);
+  m_document->SetHost(m_host.get());
+  m_view = new CKelvoraView(*m_document, m_tools, this);
+  m_view->setMinimumSize(64, 64);
+  place.addWidget(m_view, 1);
+  m_view->Controller().SetLayerFramesVisible(m_settings.lTrackersVisible);
+  m_view->SetDropHandler([this](const std::string& path) { return LoadPhotoFromPath(*m_document, path); });
+  m_view->SetCommandSink([this](UINT id) {
+    if (id == ID_TOGGLE_LAYER_FRAMES) return;
+    PostMessage(this, WM_COMMAND, MAKEWPARAM(id, 0));
+  });
+  QScreen* screen = QGuiApplication::primaryScreen();
+  const QSize size = screen ? screen->size() : QSize(1920, 1080);
+  m_view->OnInitialUpdate(CSize(size.width(), size.height()));
+  SyncViewMode();
+}
+
+void CMainFrame::SyncViewMode() {
+  if (m_view) m_view->Controller().SetMode(m_viewMode);
+}
+
+void CMainFrame::SetEditMode(bool photo, bool makeup) {
+  m_viewMode.edit.photoMode = photo;
+  m_viewMode.edit.makeupMode = makeup;
+  SyncViewMode();
+  if (m_view) m_view->update();
+}
+
+void CMainFrame::LoadFromFile() {
+  const QString path = QFileDialog::getOpenFileName(this, QString::fromStdString(LoadResourceString(ID_LOAD_FROM_FILE)),
+                                                    QString(), FileDialogFilter());
+  if (!path.isEmpty()) LoadPhotoFromPath(*m_document, path.toStdString());
+}
+
+bool CMainFrame::OnDocumentCommand(UINT id) {
+  if (!m_document) return false;
+  CKelvoraDoc& document = *m_document;
+  const int setSize = document.GetMode() == kBodySet ? 1 : 4;
+  switch (id) {
+    case ID_LOAD_SAMPLE_PHOTO: LoadSamplePhotos(document, m_style); return true;
+    case ID_LOAD_FROM_FILE: LoadFromFile(); return true;
+    case ID_CLEAR_CLIENTS: document.ClearDocument(); document.UpdateWholeView(); return true;
+    case ID_SELECT_PROJECTION: document.SelectProjection(m_projectionPicture, true, false); return true;
+    case ID_NEXT_VIEW:
+    case ID_PREVIOUS_VIEW:
+      m_projectionPicture = (m_projectionPicture + (id == ID_NEXT_VIEW ? 1 : setSize - 1)) % setSize;
+      document.SelectProjection(m_projectionPicture, true, false);
+      return true;
+    case ID_SWITCH_TO_BODY: document.SwitchProjectionSet(kBodySet); return true;
+    case ID_SWITCH_TO_FACE: document.SwitchProjectionSet(kFaceSet); return true;
+    case ID_PHOTO_FACE:
+    case ID_PHOTO_BODY: SetEditMode(!m_viewMode.edit.photoMode, false); return true;
+    case ID_MAKEUP: SetEditMode(false, !m_viewMode.edit.makeupMode); return true;
+    case ID_EDIT_UNDO:
+    case ID_EDIT_REDO:
+      RunUndoCommand(document, m_viewMode.edit, id == ID_EDIT_UNDO ? UndoDirection::undo : UndoDirection::redo);
+      return true;
+    case ID_DELETE_LAYER: document.DeleteCurrentLayer(); return true;
+    case ID_FLATTEN_IMAGE: document.FlattenImage(); return true;
+    default: return false;
+  }
+}

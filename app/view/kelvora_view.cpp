@@ -1,0 +1,281 @@
+// The view's window: surfaces, painting, and Qt's events handed to the
+// controller. Painting never composes; it stretches the composed surface
+// with nearest pixels and draws the edited frame over it on an off-screen
+// image (XOR drawing needs an image-backed painter).
+#include "app/view/kelvora_view.h"
+
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QMenu>
+#include <QMimeData>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QUrl>
+
+#include "app/document/cross_dissolve.h"
+#include "app/view/drop_rule.h"
+#include "controls/skin_resources.h"
+#include "platform/qt/drag_loop.h"
+#include "platform/qt/painter_dc.h"
+
+namespace {
+
+CPoint ToCPoint(const QPoint& p) { return {p.x(), p.y()}; }
+
+// A move of the frame by whole document units, the undo step pushed before
+// the first real change.
+class CFrameMoveDrag : public CDragHandler {
+ public:
+  CFrameMoveDrag(CQuadTracker& frame, const CViewState& state, CPoint start)
+      : m_frame(frame), m_state(state), m_last(start) {}
+  void OnDragMove(CPoint client) override {
+    const CPoint p = m_state.ClientToDocument(client);
+    if (p == m_last) return;
+    if (!m_changed) m_frame.PushGeometryUndoById(m_frame.GetMoveNameId());
+    m_changed = true;
+    const CDoubleRect& r = m_frame.GetBaseRect();
+    const double dx = p.x - m_last.x, dy = p.y - m_last.y;
+    m_frame.SetRect(r.left + dx, r.top + dy, r.right + dx, r.bottom + dy);
+    m_frame.SetRotation(m_frame.GetSine(), m_frame.GetCosine());
+    m_last = p;
+  }
+  void OnDragEnd(CPoint, bool) override {}
+  bool Changed() const { return m_changed; }
+
+ private:
+  CQuadTracker& m_frame;
+  const CViewState& m_state;
+  CPoint m_last;
+  bool m_changed = false;
+};
+
+class CPanDrag : public CDragHandler {
+ public:
+  CPanDrag(CViewController& controller, QWidget& view, CPoint start)
+      : m_controller(controller), m_view(view), m_last(start) {}
+  void OnDragMove(CPoint p) override {
+    if (!m_controller.State().Pan(p.x - m_last.x, p.y - m_last.y)) return;
+    m_last = p;
+    m_dragged = true;
+    m_controller.UpdateMapping();
+    m_view.repaint();
+  }
+  void OnDragEnd(CPoint, bool) override {}
+  bool Dragged() const { return m_dragged; }
+
+ private:
+  CViewController& m_controller;
+  QWidget& m_view;
+  CPoint m_last;
+  bool m_dragged = false;
+};
+
+QImage WrapSurface(const CRasterDC& surface) {
+  return QImage(reinterpret_cast<const uchar*>(surface.Pixels()), surface.Width(), surface.Height(),
+                surface.Width() * 4, QImage::Format_RGBX8888);
+}
+
+void AddEntries(QMenu& menu, const std::vector<MenuEntry>& entries) {
+  for (const MenuEntry& entry : entries) {
+    if (entry.IsSeparator()) {
+      menu.addSeparator();
+    } else if (!entry.subMenu.empty()) {
+      AddEntries(*menu.addMenu(QString::fromStdString(entry.text)), entry.subMenu);
+    } else {
+      QAction* action = menu.addAction(QString::fromStdString(entry.text));
+      action->setData(entry.command);
+      action->setCheckable(entry.checked);
+      action->setChecked(entry.checked);
+      action->setEnabled(entry.enabled);
+    }
+  }
+}
+
+}  // namespace
+
+CKelvoraView::CKelvoraView(CKelvoraDoc& document, CViewTools& tools, QWidget* parent)
+    : CWnd(parent), m_document(document), m_controller(document, *this, tools) {
+  SetWindowClassName("KelvoraView");
+  setAcceptDrops(true);
+  setAttribute(Qt::WA_OpaquePaintEvent);  // the view never erases itself
+  setMouseTracking(true);
+  setFocusPolicy(Qt::ClickFocus);
+  m_clock.start();
+  m_menuRunner = [this](const std::vector<MenuEntry>& entries, QPoint at) -> UINT {
+    QMenu menu(this);
+    AddEntries(menu, entries);
+    QAction* chosen = menu.exec(mapToGlobal(at));
+    return chosen ? chosen->data().toUInt() : 0;
+  };
+}
+
+CKelvoraView::~CKelvoraView() { KillTimer(kAdjustmentTimerId); }
+
+void CKelvoraView::OnInitialUpdate(CSize screen) {
+  if (!HasTimer(kAdjustmentTimerId)) SetTimer(kAdjustmentTimerId, kAdjustmentTimerPeriodMs);
+  m_controller.State().SetScreenSize(screen);
+  m_controller.State().SetClientSize(ClientSize());
+  m_composed = std::make_unique<CRasterDC>(screen.cx, screen.cy);
+  m_background.Create(screen, 0x000000UL);
+  CDib texture;
+  if (texture.LoadFromResource("IDB_VIEW_TEXTURE", "", GetImageInstance())) m_background.Fill_Texture(&texture);
+  m_controller.UpdateMapping();
+  m_document.ComposeToView(m_composed.get(), CRect(0, 0, screen.cx, screen.cy), true);
+  update();
+}
+
+void CKelvoraView::resizeEvent(QResizeEvent*) {
+  m_controller.State().SetClientSize(ClientSize());
+  m_controller.UpdateMapping();
+}
+
+void CKelvoraView::paintEvent(QPaintEvent*) {
+  QImage client(width(), height(), QImage::Format_RGB32);
+  client.fill(Qt::black);
+  if (m_composed) {
+    QPainter painter(&client);
+    const CRect source = m_controller.State().VisibleDocumentRect();
+    painter.drawImage(QRect(0, 0, width(), height()), WrapSurface(*m_composed),
+                      QRect(source.left, source.top, source.Width(), source.Height()));
+  }
+  if (!m_dissolveFrame.isNull()) {
+    const CViewState& state = m_controller.State();
+    const CRect at = DissolveWindowRect(m_dissolveArea, state.Scroll().x, state.Scroll().y, state.Zoom());
+    QPainter(&client).drawImage(QRect(at.left, at.top, at.Width(), at.Height()), m_dissolveFrame);
+  } else {
+    DrawEditedFrames(client);
+  }
+  QPainter(this).drawImage(0, 0, client);
+}
+
+void CKelvoraView::ShowDissolveFrame(CDib& frame, const CRect& area) {
+  QImage picture(frame.Width(), frame.Height(), QImage::Format_RGB32);
+  unsigned char* bits = frame.LockBits();
+  if (!bits) return;
+  for (int y = 0; y < frame.Height(); ++y) {
+    const unsigned char* row = bits + static_cast<std::size_t>(frame.Height() - 1 - y) * frame.RowLength();
+    auto* out = reinterpret_cast<QRgb*>(picture.scanLine(y));
+    for (int x = 0; x < frame.Width(); ++x) out[x] = qRgb(row[3 * x + 2], row[3 * x + 1], row[3 * x]);
+  }
+  frame.UnlockBits();
+  m_dissolveFrame = picture;
+  m_dissolveArea = area;
+  repaint();
+  m_dissolveFrame = QImage();
+}
+
+void CKelvoraView::DrawEditedFrames(QImage& target) {
+  const CViewState& state = m_controller.State();
+  auto toWindow = [&](CDoublePoint p) {
+    return QPointF((p.x - state.Scroll().x) * state.Zoom(), (p.y - state.Scroll().y) * state.Zoom());
+  };
+  QPainter painter(&target);
+  for (CQuadTracker* frame : {m_controller.EditedFrame(), m_controller.ShownStretchFrame()}) {
+    if (!frame) continue;
+    painter.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
+    painter.setPen(QPen(Qt::white, 1, Qt::DotLine));
+    QPolygonF outline;
+    for (int k = 0; k < 4; ++k) outline << toWindow(frame->GetCorner(k));
+    painter.drawPolygon(outline);
+    painter.setPen(QPen(Qt::white));
+    painter.setBrush(QColor(0, 0, 255));
+    for (int k = 0; k < 4; ++k) painter.drawEllipse(toWindow(frame->GetCorner(k)), 5, 5);
+    if (frame->ShowsMidHandles())
+      for (int k = 0; k < 4; ++k) painter.drawEllipse(toWindow(frame->GetMidPoint(k)), 5, 5);
+    painter.setBrush(Qt::NoBrush);
+  }
+}
+
+bool CKelvoraView::DragFrame(CQuadTracker& frame, CPoint p, int hit, bool rightButton) {
+  if (hit != CQuadTracker::kHitInside || rightButton) return false;
+  const CPoint start = p;
+  CFrameMoveDrag drag(frame, m_controller.State(), start);
+  RunDragLoop(this, drag);
+  return drag.Changed();
+}
+
+bool CKelvoraView::Pan(CPoint clientPoint) {
+  CPanDrag pan(m_controller, *this, clientPoint);
+  RunDragLoop(this, pan);
+  return pan.Dragged();
+}
+
+void CKelvoraView::ShowContextMenu(CPoint clientPoint) {
+  const std::vector<MenuEntry> entries =
+      BuildViewContextMenu(m_document, m_controller.Mode(), m_controller.LayerFramesVisible());
+  if (entries.empty() || !m_menuRunner) return;
+  if (UINT command = m_menuRunner(entries, QPoint(clientPoint.x, clientPoint.y))) OnCommand(command, 0, nullptr);
+}
+
+void CKelvoraView::OnCommand(UINT id, UINT, HWND) {
+  if (id == ID_TOGGLE_LAYER_FRAMES) {
+    m_controller.SetLayerFramesVisible(!m_controller.LayerFramesVisible());
+    update();
+    if (m_commandSink) m_commandSink(id);  // the frame keeps the setting
+  } else if (id == ID_CLAMP_VIEW) {
+    m_controller.UpdateMapping();
+    update();
+  } else if (m_commandSink) {
+    m_commandSink(id);
+  }
+}
+
+void CKelvoraView::OnSliderMoved() { m_sliderPause.OnSliderMoved(m_clock.elapsed()); }
+
+void CKelvoraView::OnTimer(UINT id) {
+  if (id == kAdjustmentTimerId) ApplySlidersIfDue(m_clock.elapsed());
+}
+
+void CKelvoraView::ApplySlidersIfDue(long long nowMs) {
+  if (!m_sliderPause.TakeDue(nowMs) || !m_sliders) return;
+  CLayer* target = m_controller.TargetLayer();
+  if (!target) return;
+  const int kind = m_controller.Mode().edit.currentKind;
+  ApplySliders(*target, kind >= 0, kind, m_sliders(), m_filterColours);
+  m_document.UpdateView(target->GetBoundingRect());
+}
+
+void CKelvoraView::mousePressEvent(QMouseEvent* event) {
+  const CPoint point = ToCPoint(event->position().toPoint());
+  bool changed = false;
+  if (event->button() == Qt::LeftButton) changed = m_controller.OnLeftButtonDown(point);
+  else if (event->button() == Qt::RightButton) changed = m_controller.OnRightButtonDown(point);
+  if (changed) update();
+}
+
+void CKelvoraView::mouseDoubleClickEvent(QMouseEvent* event) { mousePressEvent(event); }
+
+namespace {
+
+std::vector<std::string> DroppedPaths(const QMimeData* data) {
+  std::vector<std::string> paths;
+  if (!data || !data->hasUrls()) return paths;
+  for (const QUrl& url : data->urls()) paths.push_back(url.toLocalFile().toStdString());
+  return paths;
+}
+
+}  // namespace
+
+void CKelvoraView::dragEnterEvent(QDragEnterEvent* event) {
+  if (AcceptedDropPath(DroppedPaths(event->mimeData()))) {
+    event->setDropAction(Qt::CopyAction);
+    event->accept();
+  } else {
+    event->ignore();
+  }
+}
+
+void CKelvoraView::dragMoveEvent(QDragMoveEvent* event) {
+  if (AcceptedDropPath(DroppedPaths(event->mimeData()))) event->acceptProposedAction();
+  else event->ignore();
+}
+
+void CKelvoraView::dropEvent(QDropEvent* event) {
+  const std::optional<std::string> path = AcceptedDropPath(DroppedPaths(event->mimeData()));
+  if (!path || !m_dropHandler || !m_dropHandler(*path)) {
+    event->ignore();
+    return;
+  }
+  event->setDropAction(Qt::CopyAction);
+  event->accept();
+}

@@ -1,0 +1,55 @@
+// The view's rules without the window: which tool or frame a press goes
+// to, zooming and panning, the eyedroppers, and keeping photo and make-up
+// over each other. The Qt view converts events into these calls.
+#pragma once
+
+#include "app/document/kelvora_doc.h"
+#include "app/view/view_mode.h"
+#include "app/view/view_state.h"
+#include "app/view/view_tools.h"
+
+class CViewController {
+ public:
+  CViewController(CKelvoraDoc& document, CViewWindow& window, CViewTools& tools)
+      : m_document(document), m_window(window), m_tools(tools) {}
+
+  CViewState& State() { return m_state; }
+  const CViewState& State() const { return m_state; }
+  void SetMode(const CViewMode& mode) { m_mode = mode; }
+  const CViewMode& Mode() const { return m_mode; }
+  void SetLayerFramesVisible(bool visible) { m_layerFramesVisible = visible; }
+  bool LayerFramesVisible() const { return m_layerFramesVisible; }
+  bool OwnColourApplied() const { return m_ownColourApplied; }
+
+  // Mouse presses at a window pixel; true when the view must repaint.
+  bool OnLeftButtonDown(CPoint client);
+  bool OnRightButtonDown(CPoint client);
+
+  // After zoom or scroll changes: clamp and hand the mapping to the document.
+  void UpdateMapping();
+
+  // The layer the sliders and the hair tools act on: the current layer when
+  // an item kind is current, else the photo (photo mode) or the make-up
+  // (make-up mode).
+  CLayer* TargetLayer() const;
+  // The frame the view draws over the picture, and the stretch frame shown
+  // with it; null when there is none.
+  CQuadTracker* EditedFrame() const;
+  CQuadTracker* ShownStretchFrame() const;
+
+ private:
+  bool Zoom(CPoint documentPoint, bool in);
+  bool PickColour(CPoint documentPoint, bool ownColour);
+  // A frame drag limited to the handles the frame accepts; recomposes the
+  // union of the rectangles before and after.
+  bool DragAndRecompose(CQuadTracker& frame, CLayer* layer, CPoint p, bool rightButton, bool allowSides,
+                        bool allowRotate);
+
+  CKelvoraDoc& m_document;
+  CViewWindow& m_window;
+  CViewTools& m_tools;
+  CViewState m_state;
+  CViewMode m_mode;
+  bool m_layerFramesVisible = true;
+  bool m_ownColourApplied = false;
+};
