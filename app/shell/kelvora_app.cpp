@@ -133,6 +133,7 @@ bool CKelvoraApp::InitInstance(StartupEnvironment environment) {
   m_frame->setWindowIcon(ProgramIcon());
 
   if (m_environment.showWindows) {
+    PlaceMainWindow(*m_frame);
     m_frame->show();
     if (splash) splash->finish(m_frame.get());
   }
@@ -165,6 +166,18 @@ void CKelvoraApp::ConnectFrame() {
   frame->SetCommandHandler(ID_TOGGLE_LAYER_FRAMES, [this] { m_settings.lTrackersVisible = !m_settings.lTrackersVisible; });
   frame->SetContextHelpHandler([this](UINT id, QPoint at) { OnContextHelp(id, at); });
   if (m_instance) m_instance->SetShowRequestHandler([frame] { frame->BringForward(); });
+}
+
+// Centred on the screen, nine tenths of it in each direction (within the
+// style's limits), so a portrait photo shows large from the start.
+void CKelvoraApp::PlaceMainWindow(QWidget& frame) {
+  QScreen* screen = QGuiApplication::primaryScreen();
+  if (!screen) return;
+  const QRect area = screen->availableGeometry();
+  QSize size(area.width() * 9 / 10, area.height() * 9 / 10);
+  size = size.expandedTo(frame.minimumSize()).boundedTo(frame.maximumSize());
+  frame.resize(size);
+  frame.move(area.center() - QPoint(size.width() / 2, size.height() / 2));
 }
 
 int CKelvoraApp::ExitInstance() {

@@ -67,6 +67,8 @@ class CKelvoraApp {
   CSettings m_settings;
   StartupEnvironment m_environment;
   std::unique_ptr<CSingleInstance> m_instance;
+  static void PlaceMainWindow(QWidget& frame);
+
   std::unique_ptr<CResourceModule> m_style;
   std::unique_ptr<CKelvoraDoc> m_document;
   std::unique_ptr<CMainFrame> m_frame;
