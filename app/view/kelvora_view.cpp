@@ -270,9 +270,13 @@ void CKelvoraView::dragMoveEvent(QDragMoveEvent* event) {
   else event->ignore();
 }
 
+bool CKelvoraView::DropFiles(const std::vector<std::string>& paths) {
+  const std::optional<std::string> path = AcceptedDropPath(paths);
+  return path && m_dropHandler && m_dropHandler(*path);
+}
+
 void CKelvoraView::dropEvent(QDropEvent* event) {
-  const std::optional<std::string> path = AcceptedDropPath(DroppedPaths(event->mimeData()));
-  if (!path || !m_dropHandler || !m_dropHandler(*path)) {
+  if (!DropFiles(DroppedPaths(event->mimeData()))) {
     event->ignore();
     return;
   }

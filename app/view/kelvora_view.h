@@ -43,6 +43,9 @@ class CKelvoraView : public CWnd, public CViewWindow {
   void ApplySlidersIfDue(long long nowMs);
   // Runs a file dropped on the view; set by the frame.
   void SetDropHandler(std::function<bool(const std::string&)> handler) { m_dropHandler = std::move(handler); }
+  // What a drop of these files does: the photo is loaded when exactly one
+  // image file is carried. The result is the drop's.
+  bool DropFiles(const std::vector<std::string>& paths);
   // Where chosen context-menu commands go (the main frame).
   void SetCommandSink(std::function<void(UINT)> sink) { m_commandSink = std::move(sink); }
   // Shows the menu and returns the chosen command (0 for none); tests

@@ -1,0 +1,131 @@
+// The view inside the main window, driven by synthetic events on the
+// offscreen platform: the sample photo at start-up, painting from the
+// composed surface, the projection commands, undo by command, dropped files
+// and the slider pause driven by the test.
+#include <QCoreApplication>
+#include <QMimeData>
+#include <QMouseEvent>
+#include <QUrl>
+
+#include "app/document/layer.h"
+#include "app/view/kelvora_view.h"
+#include "tests/imagelib/test_images.h"
+#include "tests/shell/startup_fixture.h"
+
+namespace {
+
+std::vector<unsigned char> BmpBytes(int width, int height) {
+  CDib photo;
+  testimages::MakePatternImage(photo, width, height);
+  const std::string path = (std::filesystem::temp_directory_path() / "kelvora_view_widget.bmp").string();
+  photo.SaveToBMPFile(path);
+  std::ifstream file(path, std::ios::binary);
+  std::vector<unsigned char> bytes{std::istreambuf_iterator<char>(file), {}};
+  std::filesystem::remove(path);
+  return bytes;
+}
+
+class ViewWidget : public StartupTest {
+ protected:
+  void SetUp() override {
+    style.AddResource("IDB_PHOTO_W1", "bmpimage", BmpBytes(320, 240));
+    ASSERT_TRUE(app.InitInstance(Environment()));
+    Frame().resize(1000, 700);
+    Frame().show();
+    QCoreApplication::sendPostedEvents();  // the sample photos command
+  }
+  CMainFrame& Frame() { return *app.MainFrame(); }
+  CKelvoraView& View() { return *Frame().View(); }
+  CKelvoraDoc& Document() { return *Frame().Document(); }
+  void Command(UINT id) { SendMessage(&Frame(), WM_COMMAND, MAKEWPARAM(id, 0)); }
+};
+
+TEST_F(ViewWidget, TheProgramOpensWithTheSamplePhotoComposedInTheView) {
+  ASSERT_TRUE(Document().HasPhoto(true));
+  EXPECT_EQ(Document().GetPhotoLayer()->GetImage()->GetSize(), CSize(320, 240));
+  const QImage shown = View().grab().toImage();
+  const testimages::Bgr expected = testimages::PatternColour(10, 20);
+  EXPECT_EQ(shown.pixelColor(10, 20), QColor(expected.red, expected.green, expected.blue));
+}
+
+TEST_F(ViewWidget, TheProjectionButtonsStepThroughTheFaceSet) {
+  Command(ID_NEXT_VIEW);
+  EXPECT_EQ(Document().GetProjectionIndex(-1), 1);
+  EXPECT_EQ(Frame().ProjectionPicture(), 1);
+  Command(ID_PREVIOUS_VIEW);
+  Command(ID_PREVIOUS_VIEW);
+  EXPECT_EQ(Document().GetProjectionIndex(-1), 3);
+  Command(ID_SWITCH_TO_BODY);
+  EXPECT_EQ(Document().GetProjectionIndex(-1), 4);
+  EXPECT_FALSE(Document().HasPhoto(true));
+  Command(ID_SWITCH_TO_FACE);
+  EXPECT_EQ(Document().GetProjectionIndex(-1), 3);
+}
+
+TEST_F(ViewWidget, UndoByCommandMovesThePhotoBack) {
+  Command(ID_PHOTO_FACE);
+  ASSERT_TRUE(Frame().ViewMode().edit.photoMode);
+  CLayer* photo = Document().GetPhotoLayer();
+  photo->PushGeometryUndo("Move");
+  photo->SetRect(30, 30, 350, 270);
+  Command(ID_EDIT_UNDO);
+  EXPECT_EQ(photo->GetBaseRect(), (CDoubleRect{0, 0, 320, 240}));
+  Command(ID_EDIT_REDO);
+  EXPECT_EQ(photo->GetBaseRect(), (CDoubleRect{30, 30, 350, 270}));
+}
+
+TEST_F(ViewWidget, ADropOfTwoFilesIsRefusedAndOfOnePhotoLoadsIt) {
+  const std::string path = root.File("dropped.bmp");
+  root.Write("dropped.bmp", BmpBytes(100, 80));
+  QMimeData two;
+  two.setUrls({QUrl::fromLocalFile(QString::fromStdString(path)), QUrl::fromLocalFile(QString::fromStdString(path))});
+  QDragEnterEvent refused(QPoint(5, 5), Qt::CopyAction, &two, Qt::NoButton, Qt::NoModifier);
+  QCoreApplication::sendEvent(&View(), &refused);
+  EXPECT_FALSE(refused.isAccepted());
+
+  QMimeData one;
+  one.setUrls({QUrl::fromLocalFile(QString::fromStdString(path))});
+  QDragEnterEvent accepted(QPoint(5, 5), Qt::CopyAction, &one, Qt::NoButton, Qt::NoModifier);
+  QCoreApplication::sendEvent(&View(), &accepted);
+  EXPECT_TRUE(accepted.isAccepted());
+  // Qt hands the drop itself only to the target of a running drag.
+  EXPECT_FALSE(View().DropFiles({path, path}));
+  EXPECT_TRUE(View().DropFiles({path}));
+  EXPECT_EQ(Document().GetPhotoLayer()->GetImage()->GetSize(), CSize(100, 80));
+}
+
+TEST_F(ViewWidget, SlidersReachThePhotoOnlyAfterThePause) {
+  Command(ID_PHOTO_FACE);
+  CSliderPositions sliders;
+  sliders.brightness = 80;
+  View().SetSliderSource([&] { return sliders; });
+  View().OnSliderMoved();
+  View().ApplySlidersIfDue(0);
+  EXPECT_EQ(Document().GetPhotoLayer()->GetBrightness(), 50);
+  View().ApplySlidersIfDue(1'000'000);
+  EXPECT_EQ(Document().GetPhotoLayer()->GetBrightness(), 80);
+}
+
+TEST_F(ViewWidget, ARightClickWithoutAPhotoOpensNoMenu) {
+  int menus = 0;
+  View().SetMenuRunner([&](const std::vector<MenuEntry>&, QPoint) -> UINT { return ++menus, 0; });
+  Command(ID_SWITCH_TO_BODY);
+  QMouseEvent press(QEvent::MouseButtonPress, QPointF(20, 20), QPointF(20, 20), Qt::RightButton, Qt::RightButton,
+                    Qt::NoModifier);
+  // The pan loop ends when the button is released.
+  QMetaObject::invokeMethod(
+      &View(),
+      [this] {
+        QMouseEvent release(QEvent::MouseButtonRelease, QPointF(20, 20), QPointF(20, 20), Qt::RightButton,
+                            Qt::NoButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(&View(), &release);
+        QMouseEvent left(QEvent::MouseButtonRelease, QPointF(20, 20), QPointF(20, 20), Qt::LeftButton,
+                         Qt::NoButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(&View(), &left);
+      },
+      Qt::QueuedConnection);
+  QCoreApplication::sendEvent(&View(), &press);
+  EXPECT_EQ(menus, 0);
+}
+
+}  // namespace
