@@ -58,18 +58,24 @@ int CRasterDC::StretchDIBits(int xDest, int yDest, int destWidth, int destHeight
   return destHeight;
 }
 
+// Unscaled copies are what the view's recomposition ends with, so the
+// visible part of each row is found once and copied without per-pixel tests.
 int CRasterDC::SetDIBitsToDevice(int xDest, int yDest, int width, int height, int xSrc, int ySrc,
                                  const void* bits, const BITMAPINFOHEADER& info) {
   if (!IsDrawableDib(bits, info) || width <= 0 || height <= 0) return 0;
   const auto* dib = static_cast<const unsigned char*>(bits);
+  const long rowLength = ((static_cast<long>(info.biWidth) * 24 + 31) / 32) * 4;
+  // Columns dx that lie inside both the source row and the device.
+  const int firstColumn = std::max({0, -xSrc, -xDest});
+  const int endColumn = std::min({width, info.biWidth - xSrc, m_width - xDest});
   for (int dy = 0; dy < height; ++dy) {
-    int row = ySrc + height - 1 - dy;
-    if (row < 0 || row >= info.biHeight) continue;
-    for (int dx = 0; dx < width; ++dx) {
-      int x = xSrc + dx;
-      if (x < 0 || x >= info.biWidth) continue;
-      Put(xDest + dx, yDest + dy, DibPixel(dib, info, x, row));
-    }
+    const int row = ySrc + height - 1 - dy;
+    const int y = yDest + dy;
+    if (row < 0 || row >= info.biHeight || y < 0 || y >= m_height || firstColumn >= endColumn) continue;
+    const unsigned char* p = dib + row * rowLength + 3L * (xSrc + firstColumn);
+    COLORREF* out = m_pixels.data() + static_cast<std::size_t>(y) * m_width + (xDest + firstColumn);
+    for (int dx = firstColumn; dx < endColumn; ++dx, p += 3) *out++ = RGB(p[2], p[1], p[0]);
+    m_pixelsWritten += endColumn - firstColumn;
   }
   return height;
 }
