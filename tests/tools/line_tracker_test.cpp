@@ -22,8 +22,12 @@ TEST(LineTracker, EndPointsHitWithinSixUnitsAndTheFirstPointWins) {
 }
 
 TEST(UndoStepList, HoldsAtMostThirtyStepsDroppingTheOldest) {
-  UndoStepList list;
-  for (int i = 1; i <= 31; ++i) AppendUndoStep(list, std::make_unique<CUndoStep>("step " + std::to_string(i)));
+  CLineTracker line;
+  for (int i = 1; i <= 31; ++i) {
+    line.SetPoints(i, 0, 0, 0);
+    line.PushUndo("step " + std::to_string(i));
+  }
+  const UndoStepList& list = line.GetHistory().UndoSteps();
   ASSERT_EQ(list.size(), kMaxUndoSteps);
   EXPECT_EQ(list.front()->GetName(), "step 2");
   EXPECT_EQ(list.back()->GetName(), "step 31");
