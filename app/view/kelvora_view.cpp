@@ -14,6 +14,8 @@
 
 #include "app/document/cross_dissolve.h"
 #include "app/view/drop_rule.h"
+#include "app/view/key_point_tooltips.h"
+#include "platform/core/resource_module.h"
 #include "controls/skin_resources.h"
 #include "platform/qt/drag_loop.h"
 #include "platform/qt/painter_dc.h"
@@ -244,6 +246,20 @@ void CKelvoraView::mousePressEvent(QMouseEvent* event) {
 }
 
 void CKelvoraView::mouseDoubleClickEvent(QMouseEvent* event) { mousePressEvent(event); }
+
+// With the face-rectangle tool armed, the handle under the pointer names
+// where it belongs; otherwise there is no tooltip.
+void CKelvoraView::mouseMoveEvent(QMouseEvent* event) {
+  const CViewMode& mode = m_controller.Mode();
+  unsigned tip = 0;
+  if (mode.edit.faceRectangleTool && !mode.zoomTool) {
+    const int index = m_document.GetProjectionIndex(-1);
+    if (const CProjection* projection = m_document.GetProjection(index))
+      tip = KeyPointTooltipAt(*projection, index,
+                              m_controller.State().ClientToDocument(ToCPoint(event->position().toPoint())));
+  }
+  setToolTip(tip ? QString::fromStdString(LoadResourceString(tip)) : QString());
+}
 
 namespace {
 
