@@ -17,9 +17,10 @@
 //   exact ends: the pixel loop tests nothing but the plane byte.
 // - A row whose walk has left the layer for good stops; four rows abreast
 //   stop when all have.
-// - Large areas are shared with a second thread by groups of four rows. Each
-//   thread walks the row starts from the first row, so every position is the
-//   same double whatever the split, and the threads write disjoint rows.
+// - Large areas are shared with a second thread by alternate blocks of 16
+//   rows. Each thread walks the row starts from the first row, so every
+//   position is the same double whatever the split, and the threads write
+//   disjoint rows.
 // Positions are truncated to int only when the whole walk stays far inside
 // the int range; a degenerate transform (a zero scale, an enormous step)
 // takes the plain per-column loop with its range tests.
@@ -47,6 +48,10 @@ namespace {
 
 constexpr int kRowsAbreast = 4;
 constexpr int kColumnsPerRun = 256;
+// Threads share an area by blocks of rows this many groups tall: blocks keep
+// each thread's layer reads near each other, and alternating them keeps the
+// shares even where the layer covers only part of the area.
+constexpr int kGroupsPerBlock = 4;
 // Below this many destination pixels a second thread costs more than it saves.
 constexpr long long kPixelsForTwoThreads = 1 << 17;
 // Positions are truncated to int only while the walk stays within this.
@@ -74,15 +79,16 @@ struct PutUnderJob {
 };
 
 template <TableMode mode>
-inline void PutPixel(const PutUnderJob& job, const unsigned char* pixel, int m, unsigned char* out) {
+inline void PutPixel(const unsigned char* pixel, int m, const unsigned char* table, const double* weights,
+                     unsigned char* out) {
   int colour[3];
-  pixkit::MapColour<mode>(pixel, job.table, colour);
+  pixkit::MapColour<mode>(pixel, table, colour);
   if (m == 0) {
     out[0] = static_cast<unsigned char>(colour[0]);
     out[1] = static_cast<unsigned char>(colour[1]);
     out[2] = static_cast<unsigned char>(colour[2]);
   } else {
-    const double w = job.weights[m];
+    const double w = weights[m];
     out[0] = static_cast<unsigned char>(colour[0] - static_cast<int>(w * (colour[0] - out[0])));
     out[1] = static_cast<unsigned char>(colour[1] - static_cast<int>(w * (colour[1] - out[1])));
     out[2] = static_cast<unsigned char>(colour[2] - static_cast<int>(w * (colour[2] - out[2])));
@@ -92,7 +98,7 @@ inline void PutPixel(const PutUnderJob& job, const unsigned char* pixel, int m, 
 template <TableMode mode>
 inline void PutSample(const PutUnderJob& job, int column, int row, unsigned char* out) {
   const int m = job.plane[static_cast<std::ptrdiff_t>(row) * job.width + column] + job.walk.opacityTerm;
-  if (m < 255) PutPixel<mode>(job, job.layerRow0 - row * job.layerRowLength + 3 * column, m, out);
+  if (m < 255) PutPixel<mode>(job.layerRow0 - row * job.layerRowLength + 3 * column, m, job.table, job.weights, out);
 }
 
 // The walk one column at a time with the range test on every position; for
@@ -155,6 +161,41 @@ Span InsideSpan(const int* columns, const int* rows, int count, int width, int h
   return span;
 }
 
+// Draws the span of one run; columns and rows as for InsideSpan, `out` at
+// the run's first pixel. The job's fields are copied to locals because the
+// byte stores could otherwise alias them and force reloads.
+template <TableMode mode>
+void PutSpan(const PutUnderJob& job, const int* columns, const int* rows, Span span, unsigned char* out) {
+  if (span.first >= span.last) return;
+  const unsigned char* const plane = job.plane;
+  const std::ptrdiff_t width = job.width;
+  const unsigned char* const layerRow0 = job.layerRow0;
+  const std::ptrdiff_t rowLength = job.layerRowLength;
+  const int opacityTerm = job.walk.opacityTerm;
+  const unsigned char* const table = job.table;
+  const double* const weights = job.weights;
+  unsigned char* pixel = out + 3 * span.first;
+  // Rows are monotone, so equal ends mean one layer row for the whole span:
+  // every row of an unturned layer.
+  if (rows[kRowsAbreast * span.first] == rows[kRowsAbreast * (span.last - 1)]) {
+    const std::ptrdiff_t row = rows[kRowsAbreast * span.first];
+    const unsigned char* const planeRow = plane + row * width;
+    const unsigned char* const colourRow = layerRow0 - row * rowLength;
+    for (int k = span.first; k < span.last; ++k, pixel += 3) {
+      const std::ptrdiff_t column = columns[kRowsAbreast * k];
+      const int m = planeRow[column] + opacityTerm;
+      if (m < 255) PutPixel<mode>(colourRow + 3 * column, m, table, weights, pixel);
+    }
+    return;
+  }
+  for (int k = span.first; k < span.last; ++k, pixel += 3) {
+    const std::ptrdiff_t column = columns[kRowsAbreast * k];
+    const std::ptrdiff_t row = rows[kRowsAbreast * k];
+    const int m = plane[row * width + column] + opacityTerm;
+    if (m < 255) PutPixel<mode>(layerRow0 - row * rowLength + 3 * column, m, table, weights, pixel);
+  }
+}
+
 // True when a row at truncated position (column, row) can never come back
 // inside the layer, the positions moving by these steps.
 bool LeftTheLayer(int column, int row, double stepU, double stepV, int width, int height) {
@@ -162,10 +203,11 @@ bool LeftTheLayer(int column, int row, double stepU, double stepV, int width, in
          (row >= height && stepV >= 0);
 }
 
-// Groups of kRowsAbreast destination rows, starting at `firstGroup` and
-// taking every `groupStride`-th.
+// The destination rows in groups of kRowsAbreast, and the groups in blocks
+// of kGroupsPerBlock; `part` of `parts` takes every parts-th block from
+// block `part`.
 template <TableMode mode>
-void PutUnderAbreast(const PutUnderJob& job, int firstGroup, int groupStride) {
+void PutUnderAbreast(const PutUnderJob& job, int part, int parts) {
   const TransformWalk& walk = job.walk;
   const int rowCount = walk.destination.Height();
   const int columnCount = walk.destination.Width();
@@ -176,7 +218,8 @@ void PutUnderAbreast(const PutUnderJob& job, int firstGroup, int groupStride) {
   double rowU = walk.rowStartU;
   double rowV = walk.rowStartV;
   int rowsWalked = 0;
-  for (int group = firstGroup; group * kRowsAbreast < rowCount; group += groupStride) {
+  for (int group = 0; group * kRowsAbreast < rowCount; ++group) {
+    if ((group / kGroupsPerBlock) % parts != part) continue;
     const int groupTop = group * kRowsAbreast;
     for (; rowsWalked < groupTop; ++rowsWalked) rowU += walk.rowStepU, rowV += walk.rowStepV;
     const int live = std::min(kRowsAbreast, rowCount - groupTop);
@@ -208,10 +251,8 @@ void PutUnderAbreast(const PutUnderJob& job, int firstGroup, int groupStride) {
         if (done[r]) continue;
         const int* rowColumns = columns + r;
         const int* rowRows = rows + r;
-        const Span span = InsideSpan(rowColumns, rowRows, count, job.width, job.height);
-        unsigned char* pixel = out[r] + 3 * (runStart + span.first);
-        for (int k = span.first; k < span.last; ++k, pixel += 3)
-          PutSample<mode>(job, rowColumns[kRowsAbreast * k], rowRows[kRowsAbreast * k], pixel);
+        PutSpan<mode>(job, rowColumns, rowRows, InsideSpan(rowColumns, rowRows, count, job.width, job.height),
+                      out[r] + 3 * runStart);
         const int last = kRowsAbreast * (count - 1);
         done[r] = LeftTheLayer(rowColumns[last], rowRows[last], walk.columnStepU, walk.columnStepV, job.width,
                                job.height);
