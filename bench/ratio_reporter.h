@@ -2,7 +2,8 @@
 // benchmark relative to a reference benchmark of the same run:
 //   "LoadFromFile / PlainLibjpeg = 1.06"
 // Ratios use CPU time, measured in one run on one machine, so they compare
-// like with like even when other work shares the machine.
+// like with like even when other work shares the machine; benchmarks whose
+// work runs on more than the timing thread ask for wall-clock time instead.
 #pragma once
 
 #include <benchmark/benchmark.h>
@@ -13,15 +14,20 @@
 #include <utility>
 #include <vector>
 
+enum class RatioClock { cpu, wall };
+
 class RatioReporter : public benchmark::ConsoleReporter {
  public:
   // Each pair is (measured benchmark name, reference benchmark name).
-  explicit RatioReporter(std::vector<std::pair<std::string, std::string>> pairs) : m_pairs(std::move(pairs)) {}
+  explicit RatioReporter(std::vector<std::pair<std::string, std::string>> pairs, RatioClock clock = RatioClock::cpu)
+      : m_pairs(std::move(pairs)), m_clock(clock) {}
 
   void ReportRuns(const std::vector<Run>& runs) override {
     ConsoleReporter::ReportRuns(runs);
     for (const Run& run : runs)
-      if (run.run_type == Run::RT_Iteration) m_times[run.run_name.function_name] = run.GetAdjustedCPUTime();
+      if (run.run_type == Run::RT_Iteration)
+        m_times[run.run_name.function_name] =
+            m_clock == RatioClock::wall ? run.GetAdjustedRealTime() : run.GetAdjustedCPUTime();
   }
 
   void Finalize() override {
@@ -36,14 +42,16 @@ class RatioReporter : public benchmark::ConsoleReporter {
 
  private:
   std::vector<std::pair<std::string, std::string>> m_pairs;
+  RatioClock m_clock;
   std::map<std::string, double> m_times;
 };
 
 // Runs the registered benchmarks with a RatioReporter over `pairs`.
-inline int RunWithRatios(int argc, char** argv, std::vector<std::pair<std::string, std::string>> pairs) {
+inline int RunWithRatios(int argc, char** argv, std::vector<std::pair<std::string, std::string>> pairs,
+                         RatioClock clock = RatioClock::cpu) {
   benchmark::Initialize(&argc, argv);
   if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-  RatioReporter reporter(std::move(pairs));
+  RatioReporter reporter(std::move(pairs), clock);
   benchmark::RunSpecifiedBenchmarks(&reporter);
   benchmark::Shutdown();
   return 0;

@@ -74,6 +74,12 @@ class CDibAlpha : public CDib {
   CDib* DrawToDib(CDib* background, CPoint at, CRect* part);
   CDib* PutUnderRectTransform(CDib* background, CPoint at, CRect area, double sine, double cosine,
                               CSize scaledSize, CSize boxSize);
+  // The same drawing into `under` itself, as PutUnderRectTransform over the
+  // whole of `under` would give it, with no copy. False (and nothing drawn)
+  // when `under` is null, empty or this layer; true otherwise, also when
+  // nothing of the layer lands on it.
+  bool PutUnderRectTransformInPlace(CDib* under, CPoint at, double sine, double cosine, CSize scaledSize,
+                                    CSize boxSize);
   bool MergeTransformed(CDibAlpha* source, CPoint at, double angle, double scaleX, double scaleY,
                         CPoint pivot);
 

@@ -5,6 +5,7 @@
 
 #include <cmath>
 #include <memory>
+#include <random>
 
 #include "imagelib/dib_alpha.h"
 #include "tests/imagelib/image_builders.h"
@@ -122,6 +123,149 @@ TEST(PutUnderRectTransform, MatchesTheDirectFormulaExactly) {
     ASSERT_NE(fast, nullptr);
     EXPECT_TRUE(testimg::SamePixels(*fast, *direct)) << "angle " << c.degrees;
   }
+}
+
+namespace {
+
+// One placement of a layer: its frame, box and where the box lands.
+struct Placement {
+  double sine, cosine;
+  CSize scaled, box;
+  CPoint at;
+};
+
+// The box the program gives a layer scaled to `scaled` and turned.
+CSize BoxOf(CSize scaled, double sine, double cosine) {
+  return CSize(static_cast<int>(std::ceil(std::abs(scaled.cx * cosine) + std::abs(scaled.cy * sine))),
+               static_cast<int>(std::ceil(std::abs(scaled.cx * sine) + std::abs(scaled.cy * cosine))));
+}
+
+// Draws the placement with both library variants and the direct formula and
+// reports where they part.
+::testing::AssertionResult AllThreeAgree(CDibAlpha& layer, CDib& background, const Placement& p, CRect area) {
+  std::unique_ptr<CDib> copied(
+      layer.PutUnderRectTransform(&background, p.at, area, p.sine, p.cosine, p.scaled, p.box));
+  auto direct = reference::PutUnderRectTransform(layer, background, p.at, area, p.sine, p.cosine, p.scaled, p.box);
+  if (!copied || !testimg::SamePixels(*copied, *direct)) return ::testing::AssertionFailure() << "into a copy";
+
+  CDib under(background);
+  const HGLOBAL block = under.GetHandle();
+  if (!layer.PutUnderRectTransformInPlace(&under, p.at, p.sine, p.cosine, p.scaled, p.box))
+    return ::testing::AssertionFailure() << "in place refused";
+  if (under.GetHandle() != block) return ::testing::AssertionFailure() << "in place replaced the raster";
+  const CRect whole(0, 0, background.Width(), background.Height());
+  auto directWhole =
+      reference::PutUnderRectTransform(layer, background, p.at, whole, p.sine, p.cosine, p.scaled, p.box);
+  if (!testimg::SamePixels(under, *directWhole)) return ::testing::AssertionFailure() << "in place";
+  return ::testing::AssertionSuccess();
+}
+
+}  // namespace
+
+// Random frames over everything the walk treats apart: exact quarter turns
+// and their computed near-zero sines, tiny and negative angles, enlarging and
+// shrinking scales, boxes hanging off each side, partial areas, opacities
+// (also above 100) and all three table modes with scrambled tables.
+TEST(PutUnderRectTransform, BothVariantsMatchTheDirectFormulaOverRandomFrames) {
+  std::mt19937 random(7);
+  auto pick = [&](int low, int high) { return std::uniform_int_distribution<int>(low, high)(random); };
+  const double exactTurns[][2] = {{0.0, 1.0}, {1.0, 0.0}, {0.0, -1.0}, {-1.0, 0.0}, {-0.0, 1.0}};
+  const double angles[] = {0, 90, 180, 270, -90, 1e-7, -1e-7, 0.5, 17, -33, 45, 135, -170, 359.9};
+
+  for (int trial = 0; trial < 240; ++trial) {
+    SCOPED_TRACE(trial);
+    auto layer = RandomLayer(pick(1, 40), pick(1, 40), 1000 + trial);
+    auto background = testimg::RandomImage(pick(1, 70), pick(1, 60), 2000 + trial);
+    Placement p;
+    if (trial % 4 == 0) {
+      const auto& turn = exactTurns[pick(0, 4)];
+      p.sine = turn[0], p.cosine = turn[1];
+    } else {
+      const double degrees = trial % 4 == 1 ? angles[pick(0, 13)] : pick(-36000, 36000) / 100.0;
+      const double radians = degrees * 3.141592653589793 / 180;
+      p.sine = std::sin(radians), p.cosine = std::cos(radians);
+    }
+    // From a quarter to four times the layer's size, each side on its own.
+    // With quarter turns, sizes of tens make decimal steps (0.1, 0.35, ...)
+    // whose running sums meet whole numbers, where only the exact order of
+    // additions truncates right.
+    const int tens[] = {10, 20, 40, 50};
+    p.scaled = trial % 4 == 0 ? CSize(tens[pick(0, 3)], tens[pick(0, 3)])
+                              : CSize(std::max(1, layer->Width() * pick(25, 400) / 100),
+                                      std::max(1, layer->Height() * pick(25, 400) / 100));
+    p.box = BoxOf(p.scaled, p.sine, p.cosine);
+    // Anywhere from fully off the left or top to fully off the right or bottom.
+    p.at = CPoint(pick(-p.box.cx - 2, background->Width() + 2), pick(-p.box.cy - 2, background->Height() + 2));
+    CRect area(pick(0, background->Width() - 1), pick(0, background->Height() - 1), 0, 0);
+    area.right = pick(area.left + 1, background->Width());
+    area.bottom = pick(area.top + 1, background->Height());
+
+    const int opacities[] = {0, 1, 50, 99, 100, 150};
+    layer->SetOpacity(opacities[pick(0, 5)]);
+    const int tableMode = pick(0, 2);
+    if (tableMode == 0) {
+      delete layer->m_pLut;
+      layer->m_pLut = nullptr;
+    } else {
+      for (int i = 0; i < 768; ++i) layer->m_pLut->Data()[i] = static_cast<unsigned char>(random());
+    }
+    layer->m_bGrayIndex = tableMode == 2;
+
+    ASSERT_TRUE(AllThreeAgree(*layer, *background, p, area));
+  }
+}
+
+// An area large enough to be shared between threads, with runs of columns
+// longer than the walk's buffer and rows leaving the layer on either side.
+TEST(PutUnderRectTransform, LargeAreasMatchTheDirectFormula) {
+  auto layer = RandomLayer(210, 160, 51);
+  layer->SetOpacity(80);
+  layer->m_pLut->SetBrightness(25);
+  auto background = testimg::RandomImage(620, 290, 52);
+  // At 60 and 150 degrees the top rows meet the layer only past the first
+  // run of columns.
+  for (const double degrees : {0.0, 11.0, 60.0, 150.0, -100.0}) {
+    SCOPED_TRACE(degrees);
+    const double radians = degrees * 3.141592653589793 / 180;
+    Placement p;
+    p.sine = std::sin(radians), p.cosine = std::cos(radians);
+    p.scaled = CSize(500, 333);
+    p.box = BoxOf(p.scaled, p.sine, p.cosine);
+    p.at = CPoint(40, -10);
+    EXPECT_TRUE(AllThreeAgree(*layer, *background, p, CRect(0, 0, 620, 290)));
+  }
+}
+
+// Frames whose positions leave any integer range: a zero scale divides by
+// zero, and a frame with enormous sine and cosine steps far past the layer.
+// Nothing may be read outside the layer and the bytes still follow the
+// formula (which draws nothing where the position is not a number).
+TEST(PutUnderRectTransform, DegenerateFramesFollowTheFormula) {
+  auto layer = RandomLayer(30, 20, 61);
+  auto background = testimg::RandomImage(50, 40, 62);
+  const Placement frames[] = {
+      {0.3, 0.9, CSize(0, 20), CSize(40, 30), CPoint(2, 3)},
+      {0.0, 1.0, CSize(0, 0), CSize(40, 30), CPoint(2, 3)},
+      {4e8, -3e8, CSize(30, 20), CSize(45, 35), CPoint(-4, -2)},
+      {1e-300, 1.0, CSize(30, 20), CSize(30, 20), CPoint(5, 5)},
+  };
+  for (const Placement& p : frames) EXPECT_TRUE(AllThreeAgree(*layer, *background, p, CRect(3, 1, 47, 40)));
+}
+
+TEST(PutUnderRectTransformInPlace, RefusesWhatItCannotDrawIntoAndLeavesMissedRastersAlone) {
+  auto layer = RandomLayer(8, 8, 71);
+  CDib empty;
+  EXPECT_FALSE(layer->PutUnderRectTransformInPlace(nullptr, CPoint(0, 0), 0, 1, CSize(8, 8), CSize(8, 8)));
+  EXPECT_FALSE(layer->PutUnderRectTransformInPlace(&empty, CPoint(0, 0), 0, 1, CSize(8, 8), CSize(8, 8)));
+  CDibAlpha before(*layer);
+  EXPECT_FALSE(layer->PutUnderRectTransformInPlace(layer.get(), CPoint(0, 0), 0, 1, CSize(8, 8), CSize(8, 8)));
+  EXPECT_TRUE(testimg::SamePixels(*layer, before));
+
+  auto background = testimg::RandomImage(10, 10, 72);
+  CDib under(*background);
+  EXPECT_TRUE(layer->PutUnderRectTransformInPlace(&under, CPoint(10, 0), 0, 1, CSize(8, 8), CSize(8, 8)));
+  EXPECT_TRUE(layer->PutUnderRectTransformInPlace(&under, CPoint(0, -8), 0, 1, CSize(8, 8), CSize(8, 8)));
+  EXPECT_TRUE(testimg::SamePixels(under, *background));
 }
 
 TEST(PutUnderRectTransform, AreaNotAtTheOriginKeepsResultAndBackgroundAligned) {

@@ -1,5 +1,6 @@
 #include "tests/imagelib/reference_alpha.h"
 
+#include <algorithm>
 #include <cmath>
 #include <vector>
 
@@ -43,7 +44,8 @@ std::unique_ptr<CDib> PutUnderRectTransform(CDibAlpha& layer, CDib& background, 
   const int w = layer.Width(), h = layer.Height();
   const double fx = static_cast<double>(w) / scaledSize.cx;
   const double fy = static_cast<double>(h) / scaledSize.cy;
-  const int opacityTerm = (100 - layer.m_nOpacity) * 255 / 100;
+  // Opacity is a percent; above 100 counts as 100.
+  const int opacityTerm = (100 - std::min<int>(layer.m_nOpacity, 100)) * 255 / 100;
   const int dx = drawn.left - at.x - boxSize.cx / 2;
   const int dy = drawn.top - at.y - boxSize.cy / 2;
   double rowU = fx * (dx * cosine + dy * sine) + w / 2 + 0.5;
