@@ -154,4 +154,5 @@ class CKelvoraDoc {
   std::array<CProjection, kProjectionCount> m_projections;
   DefaultPlacementTable m_defaultPlacements{};
   std::array<ContourColours, 3> m_contourColours{};
+  std::unique_ptr<CDib> m_composeScratch;  // reused by ComposeToView
 };

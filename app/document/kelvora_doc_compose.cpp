@@ -61,12 +61,15 @@ void CKelvoraDoc::ComposeToView(CDC* target, CRect rect, bool quiet) {
     return;
   }
   CWaitCursorScope wait(*m_host, !quiet);
-  std::unique_ptr<CDib> composed(background->Edit_Copy(part));
-  composed = PushLayersUnder(layers, std::move(composed), part.TopLeft());
-  if (composed)
-    composed->DrawWithoutStretch(target, part.TopLeft(), composed->GetSize());
-  else
+  // The scratch raster is kept: a fresh screen-sized raster per
+  // recomposition costs more than composing some of the layers.
+  if (!m_composeScratch) m_composeScratch = std::make_unique<CDib>();
+  if (!CopyPartInto(*background, part, *m_composeScratch)) {
     CopyBackground(*background, *target, part);
+    return;
+  }
+  m_composeScratch = PushLayersUnder(layers, std::move(m_composeScratch), part.TopLeft());
+  m_composeScratch->DrawWithoutStretch(target, part.TopLeft(), m_composeScratch->GetSize());
 }
 
 void CKelvoraDoc::UpdateView(const CRect& rect) {

@@ -1,5 +1,7 @@
 #include "app/document/layer_composer.h"
 
+#include <cstring>
+
 namespace {
 
 // The layer's box (its rounded outline's bounding box) and its size before
@@ -10,10 +12,11 @@ std::unique_ptr<CDib> PushLayerUnder(const CLayer& layer, std::unique_ptr<CDib> 
   const CRect box = layer.GetBoundingRect();
   const CSize size = layer.GetSize();
   if (size.cx <= 0 || size.cy <= 0 || box.IsRectEmpty()) return under;
-  std::unique_ptr<CDib> result(image->PutUnderRectTransform(
-      under.get(), CPoint(box.left - corner.x, box.top - corner.y), CRect(0, 0, under->Width(), under->Height()),
-      layer.GetSine(), layer.GetCosine(), size, box.Size()));
-  return result ? std::move(result) : std::move(under);
+  // In place: a new raster per layer would cost a full-surface allocation
+  // and copy for every layer of every recomposition.
+  image->PutUnderRectTransformInPlace(under.get(), CPoint(box.left - corner.x, box.top - corner.y), layer.GetSine(),
+                                      layer.GetCosine(), size, box.Size());
+  return under;
 }
 
 }  // namespace
@@ -25,4 +28,26 @@ std::unique_ptr<CDib> PushLayersUnder(std::span<const CLayer* const> layers, std
     under = PushLayerUnder(*layer, std::move(under), corner);
   }
   return under;
+}
+
+bool CopyPartInto(CDib& source, const CRect& part, CDib& into) {
+  if (part.IsRectEmpty() || part.left < 0 || part.top < 0 || part.right > source.Width() ||
+      part.bottom > source.Height())
+    return false;
+  if (into.GetSize() != part.Size() && !into.Create(part.Size())) return false;
+  const unsigned char* from = source.LockBits();
+  unsigned char* to = into.LockBits();
+  if (from && to) {
+    // Rows are stored bottom-up: top-down row y of the part is stored row
+    // height - 1 - (part.top + y) of the source.
+    const std::size_t bytes = static_cast<std::size_t>(part.Width()) * 3;
+    for (int y = 0; y < part.Height(); ++y) {
+      const unsigned char* row =
+          from + static_cast<std::size_t>(source.Height() - 1 - (part.top + y)) * source.RowLength() + 3 * part.left;
+      std::memcpy(to + static_cast<std::size_t>(part.Height() - 1 - y) * into.RowLength(), row, bytes);
+    }
+  }
+  if (to) into.UnlockBits();
+  if (from) source.UnlockBits();
+  return from && to;
 }

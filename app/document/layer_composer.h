@@ -9,6 +9,11 @@
 
 #include "app/document/layer.h"
 
+// `source`'s rectangle `part` (inside it) copied into `into`, which is
+// re-made only when its size differs, so a kept raster serves every
+// recomposition of the same size. False when `part` leaves the source.
+bool CopyPartInto(CDib& source, const CRect& part, CDib& into);
+
 // Draws `layers`, in order, under `under`, whose top-left pixel is document
 // point `corner`, and returns the result (of the same size). Layers that
 // miss the raster leave it as it is.
