@@ -51,12 +51,7 @@ void CZORCtrlWnd::PreSubclassWindow() {
   if (auto info = GetResourceModule() ? GetResourceModule()->LoadString(GetDlgCtrlID()) : std::nullopt)
     LoadInfoStrings(*info, m_toolTipText, m_statusText, m_helpText);
 
-  if (!m_toolTipText.empty()) {
-    m_toolTip = std::make_unique<CToolTipCtrl>(this);
-    m_toolTip->Activate(true);
-    m_toolTip->AddTool(m_toolTipText);
-    m_toolTip->SetMaxTipWidth(kMaxTipWidth);
-  }
+  if (!m_toolTipText.empty()) CreateToolTipCtrl();
 
   RegisterSkinkitMessages();
   m_hoverStarted = StartHoverHook(GetSafeHwnd());
@@ -71,6 +66,14 @@ void CZORCtrlWnd::PreSubclassWindow() {
     CRgn region;
     if (LoadCustomWndRgn((baseName + "_RGN").c_str(), region, GetImageInstance())) SetWindowRgn(&region, true);
   }
+}
+
+void CZORCtrlWnd::CreateToolTipCtrl() {
+  if (m_toolTip) return;
+  m_toolTip = std::make_unique<CToolTipCtrl>(this);
+  m_toolTip->Activate(!m_toolTipText.empty());
+  m_toolTip->AddTool(m_toolTipText);
+  m_toolTip->SetMaxTipWidth(kMaxTipWidth);
 }
 
 void CZORCtrlWnd::OnDestroy() {

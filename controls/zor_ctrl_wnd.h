@@ -45,6 +45,9 @@ class CZORCtrlWnd : public CWnd {
   void OnDestroy() override;
   // "BGMouseMsg": wParam 0 the mouse entered, 1 it left.
   virtual void OnBGMsg(WPARAM wParam, LPARAM lParam);
+  // Makes the tooltip control if there is none yet, for controls whose tips
+  // change with the pointer rather than coming from the string table.
+  void CreateToolTipCtrl();
 
  private:
   std::string m_toolTipText;

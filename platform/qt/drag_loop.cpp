@@ -10,8 +10,8 @@ namespace {
 
 class DragFilter : public QObject {
  public:
-  DragFilter(QWidget* capture, CDragHandler& handler, QEventLoop& loop)
-      : m_capture(capture), m_handler(handler), m_loop(loop) {}
+  DragFilter(QWidget* capture, CDragHandler& handler, QEventLoop& loop, Qt::MouseButtons endButtons)
+      : m_capture(capture), m_handler(handler), m_loop(loop), m_endButtons(endButtons) {}
 
   bool Finished() const { return m_finished; }
   bool Completed() const { return m_completed; }
@@ -34,7 +34,7 @@ class DragFilter : public QObject {
         m_handler.OnDragMove(m_last);
         return true;
       case QEvent::MouseButtonRelease:
-        if (static_cast<QMouseEvent*>(event)->button() != Qt::LeftButton) return true;
+        if (!(static_cast<QMouseEvent*>(event)->button() & m_endButtons)) return true;
         Finish(true, Local(receiver, static_cast<QMouseEvent*>(event)));
         return true;
       case QEvent::KeyPress:
@@ -66,6 +66,7 @@ class DragFilter : public QObject {
   QPointer<QWidget> m_capture;
   CDragHandler& m_handler;
   QEventLoop& m_loop;
+  Qt::MouseButtons m_endButtons;
   bool m_finished = false;
   bool m_completed = false;
   CPoint m_last;
@@ -73,11 +74,11 @@ class DragFilter : public QObject {
 
 }  // namespace
 
-bool RunDragLoop(QWidget* capture, CDragHandler& handler) {
+bool RunDragLoop(QWidget* capture, CDragHandler& handler, Qt::MouseButtons endButtons) {
   if (!capture || !qApp) return false;
   QPointer<QWidget> guard(capture);
   QEventLoop loop;
-  DragFilter filter(capture, handler, loop);
+  DragFilter filter(capture, handler, loop, endButtons);
   qApp->installEventFilter(&filter);
   QObject::connect(capture, &QObject::destroyed, &loop, [&filter] { filter.Finish(false, filter.LastPoint()); });
   capture->grabMouse();

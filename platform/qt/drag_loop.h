@@ -16,8 +16,9 @@ class CDragHandler {
   virtual void OnDragEnd(CPoint point, bool cancelled) = 0;
 };
 
-// Captures the mouse for `capture` and runs until the left button is
+// Captures the mouse for `capture` and runs until one of `endButtons` is
 // released (true) or the drag is cancelled by Escape, by the loss of the
 // capture or by the widget going away (false). The handler hears every move
-// and the end exactly once; the capture is released in any case.
-bool RunDragLoop(QWidget* capture, CDragHandler& handler);
+// and the end exactly once; the capture is released in any case. Releases of
+// other buttons are swallowed.
+bool RunDragLoop(QWidget* capture, CDragHandler& handler, Qt::MouseButtons endButtons = Qt::LeftButton);

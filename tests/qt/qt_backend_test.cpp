@@ -158,10 +158,10 @@ struct RecordingDrag : CDragHandler {
   bool wasCancelled = false;
 };
 
-void PostMouse(QWidget* widget, QEvent::Type type, QPoint local) {
+void PostMouse(QWidget* widget, QEvent::Type type, QPoint local, Qt::MouseButton button = Qt::LeftButton) {
   QPointF at(local);
-  QCoreApplication::postEvent(widget, new QMouseEvent(type, at, widget->mapToGlobal(at), Qt::LeftButton,
-                                                      type == QEvent::MouseMove ? Qt::LeftButton : Qt::NoButton,
+  QCoreApplication::postEvent(widget, new QMouseEvent(type, at, widget->mapToGlobal(at), button,
+                                                      type == QEvent::MouseMove ? button : Qt::NoButton,
                                                       Qt::NoModifier));
 }
 
@@ -186,6 +186,24 @@ TEST(DragLoop, FollowsTheMouseUntilReleaseOrEscape) {
   EXPECT_FALSE(RunDragLoop(&surface, cancelled));
   EXPECT_EQ(cancelled.ends, (std::vector<CPoint>{{30, 31}}));
   EXPECT_TRUE(cancelled.wasCancelled);
+}
+
+TEST(DragLoop, EndsOnlyOnTheButtonsAskedFor) {
+  QWidget surface;
+  surface.resize(100, 100);
+  surface.show();
+  RecordingDrag leftOnly;
+  PostMouse(&surface, QEvent::MouseButtonRelease, {5, 5}, Qt::RightButton);
+  PostMouse(&surface, QEvent::MouseButtonRelease, {6, 6});
+  EXPECT_TRUE(RunDragLoop(&surface, leftOnly));
+  EXPECT_EQ(leftOnly.ends, (std::vector<CPoint>{{6, 6}}));
+
+  RecordingDrag either;
+  PostMouse(&surface, QEvent::MouseMove, {8, 9}, Qt::RightButton);
+  PostMouse(&surface, QEvent::MouseButtonRelease, {9, 9}, Qt::RightButton);
+  EXPECT_TRUE(RunDragLoop(&surface, either, Qt::LeftButton | Qt::RightButton));
+  EXPECT_EQ(either.moves, (std::vector<CPoint>{{8, 9}}));
+  EXPECT_EQ(either.ends, (std::vector<CPoint>{{9, 9}}));
 }
 
 TEST(JpegPropertiesDialog, TrackBarAndEditBoxFollowEachOther) {

@@ -57,10 +57,11 @@ std::vector<unsigned char> RegionResource(const std::vector<CRect>& rects) {
   return bytes;
 }
 
-void SendMouse(QWidget* widget, QEvent::Type type, QPoint local, Qt::MouseButton button, Qt::MouseButtons held) {
+void SendMouse(QWidget* widget, QEvent::Type type, QPoint local, Qt::MouseButton button, Qt::MouseButtons held,
+               Qt::KeyboardModifiers modifiers) {
   QPointF position(local);
   QMouseEvent event(type, position, widget->mapToGlobal(position), type == QEvent::MouseMove ? Qt::NoButton : button,
-                    held, Qt::NoModifier);
+                    held, modifiers);
   QApplication::sendEvent(widget, &event);
 }
 

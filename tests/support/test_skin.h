@@ -25,7 +25,7 @@ std::vector<unsigned char> RegionResource(const std::vector<CRect>& rects);
 
 // Sends a synthetic mouse event to `widget` at `local`.
 void SendMouse(QWidget* widget, QEvent::Type type, QPoint local, Qt::MouseButton button = Qt::LeftButton,
-               Qt::MouseButtons held = Qt::NoButton);
+               Qt::MouseButtons held = Qt::NoButton, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
 // Runs the events posted so far.
 void ProcessPostedEvents();
 

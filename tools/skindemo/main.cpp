@@ -1,4 +1,5 @@
-// skindemo: a panel of skinned buttons, check boxes and sliders laid out in
+// skindemo: a panel of skinned buttons, check boxes, sliders and a thumbnail
+// list of generated pictures laid out in
 // a Designer form and skinned from a style file, by default the Style_1 the
 // build generates. With "--screenshot FILE" it saves the panel as an image
 // and quits, which is how the pictures in the documentation are made (see
@@ -7,6 +8,7 @@
 #include <QLabel>
 #include <QTimer>
 
+#include <cmath>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
@@ -14,6 +16,7 @@
 #include "app/resources/program_resources.h"
 #include "controls/skin_resources.h"
 #include "controls/zor_check_box.h"
+#include "controls/zor_dib_list_ctrl.h"
 #include "controls/zor_slider.h"
 #include "platform/core/zip_resource_module.h"
 #include "platform/qt/message_box_qt.h"
@@ -25,6 +28,37 @@ constexpr unsigned kPrintId = 2001, kExitId = 2002, kBrushId = 2003, kLassoId = 
 constexpr unsigned kBrightnessId = 2005, kOpacityId = 2006;
 constexpr unsigned kHelpId = 2010, kMinimiseId = 2011, kCloseId = 2012, kThinId = 2013, kThickId = 2014;
 constexpr unsigned kBodyId = 2015, kPreviousId = 2016, kProjectionId = 2017, kNextId = 2018;
+constexpr unsigned kPictureListId = 2020;
+constexpr int kPictureCount = 14;
+
+// A 48 x 48 stand-in for an item thumbnail: a lit disc on a shaded ground,
+// each picture in its own hue.
+std::unique_ptr<CDib> GeneratedPicture(int number) {
+  constexpr int kSide = 48;
+  auto picture = std::make_unique<CDib>();
+  if (!picture->Create(CSize(kSide, kSide))) return nullptr;
+  QColor hue = QColor::fromHsv(number * 360 / kPictureCount, 150, 200);
+  unsigned char* bits = picture->LockBits();
+  for (int y = 0; y < kSide; ++y) {
+    unsigned char* pixel = bits + (kSide - 1 - y) * picture->RowLength();
+    for (int x = 0; x < kSide; ++x, pixel += 3) {
+      double dx = x - 24.0, dy = y - 20.0;
+      bool disc = dx * dx + dy * dy < 14.0 * 14.0 || (y > 36 && std::abs(dx) < 20 - (48 - y) / 2.0);
+      QColor c = disc ? hue.lighter(130 - y) : hue.darker(220 + 2 * y);
+      pixel[0] = static_cast<unsigned char>(c.blue());
+      pixel[1] = static_cast<unsigned char>(c.green());
+      pixel[2] = static_cast<unsigned char>(c.red());
+    }
+  }
+  picture->UnlockBits();
+  return picture;
+}
+
+class PictureList : public CZORDibListCtrl {
+ public:
+  using CZORDibListCtrl::CZORDibListCtrl;
+  std::string GetItemToolText(int index) override { return GetItem(index)->text; }
+};
 
 class DemoPanel : public CWnd {
  public:
@@ -58,6 +92,15 @@ class DemoPanel : public CWnd {
     opacity->SubclassDlgItem(kOpacityId, this, kSliderHorizontal);
     opacity->SetTrackColor(RGB(236, 104, 86));
     opacity->SetPos(40);
+
+    m_pictures = new PictureList(this);
+    m_pictures->SubclassDlgItem(kPictureListId, this, CPoint(4, 4), false, kDibListVertical, 3, true);
+    CRect fitted;
+    m_pictures->CalcWindowRect(&fitted);
+    m_pictures->resize(fitted.Width(), fitted.Height());
+    for (int i = 0; i < kPictureCount; ++i)
+      m_pictures->AddItem(GeneratedPicture(i), "Picture " + std::to_string(i + 1), i);
+    m_pictures->SetCurSel(4);
   }
 
   LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam, const std::string& text) override {
@@ -68,7 +111,15 @@ class DemoPanel : public CWnd {
   }
 
  protected:
-  void OnCommand(UINT id, UINT, HWND) override {
+  void OnCommand(UINT id, UINT code, HWND) override {
+    if (id == kPictureListId) {
+      int selected = m_pictures->GetCurSel();
+      if (code == kDibListNotifyDoubleClick && selected >= 0)
+        m_form.statusLine->setText(QStringLiteral("Opened picture %1").arg(selected + 1));
+      else if (code == kDibListNotifyClick)
+        m_form.statusLine->setText(QStringLiteral("%1 pictures selected").arg(m_pictures->GetSelCount()));
+      return;
+    }
     m_form.statusLine->setText(QStringLiteral("Command %1").arg(id));
     if (id == kExitId || id == kCloseId) QApplication::quit();
   }
@@ -76,6 +127,7 @@ class DemoPanel : public CWnd {
  private:
   Ui::DemoPanel m_form;
   CZORButton* m_projection;
+  PictureList* m_pictures;
 };
 
 // The style the build generates, found from the program's own folder.
