@@ -198,7 +198,7 @@ bool CKelvoraView::DragFrame(CQuadTracker& frame, CPoint p, int hit, bool rightB
 
 bool CKelvoraView::Pan(CPoint clientPoint) {
   CPanDrag pan(m_controller, *this, clientPoint);
-  RunDragLoop(this, pan);
+  RunDragLoop(this, pan, Qt::LeftButton | Qt::RightButton);
   return pan.Dragged();
 }
 
