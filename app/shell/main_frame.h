@@ -8,6 +8,7 @@
 // later and are ignored until then.
 #pragma once
 
+#include <array>
 #include <functional>
 #include <memory>
 #include <map>
@@ -15,6 +16,7 @@
 
 class QBoxLayout;
 
+#include "app/bases/base_database.h"
 #include "app/document/kelvora_doc.h"
 #include "app/shell/frame_document_host.h"
 #include "app/shell/panels/skin_panel.h"
@@ -95,6 +97,11 @@ class CMainFrame : public CWnd {
   void SetEditMode(bool photo, bool makeup);
   void SyncViewMode();
   void LoadFromFile();
+  // An item kind's button: its panel with the kind's list, or off again.
+  void ChooseItemKind(int kind);
+  void RefillItemList();
+  void OnItemListClick();
+  CBaseDatabase* KindDatabase(int kind);
 
   const CSettings& m_settings;
   std::vector<CSkinPanel*> m_panels;  // owned by the frame as Qt children
@@ -110,4 +117,5 @@ class CMainFrame : public CWnd {
   CKelvoraView* m_view = nullptr;  // a Qt child of the frame
   CViewMode m_viewMode;
   int m_projectionPicture = 0;
+  std::array<std::unique_ptr<CBaseDatabase>, kItemKindCount> m_kindBases;  // opened on first use
 };

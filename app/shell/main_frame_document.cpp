@@ -5,7 +5,11 @@
 #include <QGuiApplication>
 #include <QScreen>
 
+#include "app/bases/item_record.h"
 #include "app/document/photo_loading.h"
+#include "app/shell/items/item_application.h"
+#include "controls/zor_dib_list_ctrl.h"
+#include "platform/qt/dialog_template.h"
 #include "app/document/undo_routing.h"
 #include "app/shell/frame_document_host.h"
 #include "app/shell/main_frame.h"
@@ -16,6 +20,8 @@
 namespace {
 
 constexpr unsigned kImageFileFilterId = 61782;
+constexpr unsigned kItemPanelTemplate = 104;
+constexpr UINT kItemListId = 998;
 
 // "JPEG Files (*.jpg)|*.jpg|...||" as a Qt file dialog filter list, with
 // every type the image library reads offered first.
@@ -67,8 +73,71 @@ void CMainFrame::LoadFromFile() {
   if (!path.isEmpty()) LoadPhotoFromPath(*m_document, path.toStdString());
 }
 
+CBaseDatabase* CMainFrame::KindDatabase(int kind) {
+  if (!IsItemKind(kind)) return nullptr;
+  std::unique_ptr<CBaseDatabase>& base = m_kindBases[kind];
+  if (!base) {
+    base = std::make_unique<CBaseDatabase>();
+    const std::string path = m_settings.GetBasePath(kind);
+    // Only the custom base is written to; the shipped ones stay read-only.
+    if (path.empty() || !base->Open(path, kind != kKindCustom) || !base->Load()) base->Close();
+  }
+  return base->IsOpen() ? base.get() : nullptr;
+}
+
+void CMainFrame::ChooseItemKind(int kind) {
+  CEditMode& edit = m_viewMode.edit;
+  edit.photoMode = edit.makeupMode = false;
+  edit.currentKind = edit.currentKind == kind ? -1 : kind;
+  m_document->SetCurrentLayer(edit.currentKind >= 0 ? m_document->GetProjection(-1)->GetSlot(kind) : nullptr);
+  SyncViewMode();
+  ShowRightPanel(edit.currentKind >= 0 ? kItemPanelTemplate : kEmptyPanelTemplate);
+  RefillItemList();
+  if (m_view) m_view->update();
+}
+
+void CMainFrame::RefillItemList() {
+  CSkinPanel* panel = Panel(kItemPanelTemplate);
+  auto* list = panel ? dynamic_cast<CZORDibListCtrl*>(GetDlgItem(panel, kItemListId)) : nullptr;
+  if (!list) return;
+  list->ResetContent();
+  const int kind = m_viewMode.edit.currentKind;
+  CBaseDatabase* base = KindDatabase(kind);
+  if (!base) return;
+  RefreshSelection(*base, AllCategories(), ProjectionFilterFor(*m_document, kind, m_settings.selectByOrient), -1);
+  const std::vector<BaseItemRecord>& selection = base->Selection();
+  const auto& thumbnails = base->SelectionThumbnails();
+  for (std::size_t i = 0; i < selection.size(); ++i) {
+    std::unique_ptr<CDib> picture;
+    if (i < thumbnails.size() && thumbnails[i]) picture = std::make_unique<CDib>(*thumbnails[i]);
+    list->AddItem(std::move(picture), GetItemName(selection[i]));
+  }
+}
+
+void CMainFrame::OnItemListClick() {
+  CSkinPanel* panel = Panel(kItemPanelTemplate);
+  auto* list = panel ? dynamic_cast<CZORDibListCtrl*>(GetDlgItem(panel, kItemListId)) : nullptr;
+  const int kind = m_viewMode.edit.currentKind;
+  CBaseDatabase* base = KindDatabase(kind);
+  if (!list || !base || list->GetCurSel() < 0) return;
+  if (ApplySelectedItem(*m_document, *base, kind, list->GetCurSel(), false) == ApplyResult::applied) {
+    SyncViewMode();
+    if (m_view) m_view->update();
+  }
+}
+
 bool CMainFrame::OnDocumentCommand(UINT id) {
   if (!m_document) return false;
+  for (int kind = 0; kind < kItemKindCount; ++kind) {
+    if (id == FindItemKind(kind)->command) {
+      ChooseItemKind(kind);
+      return true;
+    }
+  }
+  if (id == kItemListId) {
+    OnItemListClick();
+    return true;
+  }
   CKelvoraDoc& document = *m_document;
   const int setSize = document.GetMode() == kBodySet ? 1 : 4;
   switch (id) {

@@ -47,7 +47,9 @@ TEST_F(SettingsTest, EmptyProfileGivesEveryDefault) {
   EXPECT_EQ(settings.GetBasePath(1), App() + "Bases/Glass1.hbd");
   EXPECT_EQ(settings.GetBasePath(2), App() + "Bases/Mous1.hbd");
   EXPECT_EQ(settings.GetBasePath(3), App() + "Bases/Cust1.hbd");
-  EXPECT_EQ(settings.GetBasePath(4), "");
+  EXPECT_EQ(settings.GetBasePath(4), App() + "Bases/Eyebrow1.hbd");
+  EXPECT_EQ(settings.GetBasePath(8), App() + "Bases/Hdress1.hbd");
+  EXPECT_EQ(settings.GetBasePath(9), "");
 }
 
 TEST_F(SettingsTest, ApplicationFolderMovesEveryOtherDefaultAndBackslashesAreSeparators) {

@@ -7,7 +7,10 @@
 #include <QMouseEvent>
 #include <QUrl>
 
+#include "app/bases/item_record.h"
 #include "app/document/layer.h"
+#include "controls/zor_dib_list_ctrl.h"
+#include "platform/qt/dialog_template.h"
 #include "app/view/kelvora_view.h"
 #include "tests/imagelib/test_images.h"
 #include "tests/shell/startup_fixture.h"
@@ -123,6 +126,54 @@ TEST_F(ViewWidget, ARightClickWithoutAPhotoOpensNoMenu) {
       Qt::QueuedConnection);
   QCoreApplication::sendEvent(&View(), &press);
   EXPECT_EQ(menus, 0);
+}
+
+}  // namespace
+
+namespace {
+
+class ItemPanel : public ViewWidget {
+ protected:
+  void SetUp() override {
+    std::filesystem::create_directories(root.File("share/kelvora/Bases"));
+    CBaseDatabase base;
+    ASSERT_TRUE(base.Create(root.File("share/kelvora/Bases/Hair1.hbd"), "Hairstyles", "3.0", 0));
+    for (const char* name : {"Bob", "Pixie", "Long waves"}) {
+      BaseItemRecord record{};
+      SetItemName(record, name);
+      SetItemPlacement(record, CRect(2, 3, 12, 3));
+      CDib colour;
+      testimages::MakePatternImage(colour, 20, 16);
+      CDibAlpha image;
+      image.Create(&colour, 0);
+      CDib thumbnail;
+      thumbnail.Create(CSize(48, 48), 0xFFFFFFUL);
+      ASSERT_TRUE(base.AddItem(&image, &thumbnail, record, true, false, 85, true));
+    }
+    ASSERT_TRUE(base.Save());
+    base.Close();
+    ViewWidget::SetUp();
+  }
+  CZORDibListCtrl* List() { return dynamic_cast<CZORDibListCtrl*>(GetDlgItem(Frame().Panel(104), 998)); }
+};
+
+TEST_F(ItemPanel, AKindButtonShowsItsItemsAndAClickPutsOneOnThePhoto) {
+  Command(FindItemKind(kKindHairstyle)->command);
+  EXPECT_EQ(Frame().CurrentRightPanel(), 104u);
+  ASSERT_NE(List(), nullptr);
+  ASSERT_EQ(List()->GetCount(), 3);
+  List()->SetCurSel(1);
+  SendMessage(&Frame(), WM_COMMAND, MAKEWPARAM(998, kDibListNotifyClick));
+  CLayer* hair = Document().GetProjection(0)->GetSlot(kKindHairstyle);
+  ASSERT_NE(hair, nullptr);
+  EXPECT_EQ(Document().GetCurrentLayer(), hair);
+  EXPECT_EQ(Frame().ViewMode().edit.currentKind, kKindHairstyle);
+
+  Command(FindItemKind(kKindGlasses)->command);
+  EXPECT_EQ(List()->GetCount(), 0) << "no glasses database here";
+  Command(FindItemKind(kKindGlasses)->command);
+  EXPECT_EQ(Frame().ViewMode().edit.currentKind, -1) << "a second press puts the kind away";
+  EXPECT_EQ(Frame().CurrentRightPanel(), 106u);
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 #include "app/shell/panels/skin_panel.h"
 
+#include "controls/zor_dib_list_ctrl.h"
+
 #include <QCheckBox>
 #include <QPainter>
 #include <QPushButton>
@@ -51,6 +53,9 @@ void CSkinPanel::SubclassControls() {
       (new CZORCheckBox(this))->SubclassDlgItem(id, this);
     } else if (qobject_cast<QPushButton*>(item)) {
       (new CZORButton(this))->SubclassDlgItem(id, this);
+    } else if (DialogItemCaption(item) == "BASELIST") {
+      // The item list: three thumbnails a line, scrolled up and down.
+      (new CZORDibListCtrl(this))->SubclassDlgItem(id, this, CPoint(4, 4), false, kDibListVertical, 3, false);
     } else if (qobject_cast<QSlider*>(item)) {
       int options = item->width() > item->height() ? kSliderHorizontal : 0;
       (new CZORSlider(this))->SubclassDlgItem(id, this, options);

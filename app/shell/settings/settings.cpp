@@ -94,7 +94,7 @@ void CSettings::LoadSettings(const CIniProfile& profile, const SettingsLocations
   temp = ReadWritableFolder(profile, "Temp", application + "Temp/", user.empty() ? "" : user + "Temp/");
   colors = ReadFolder(profile, "Colors", application + "Colors/");
   ftp = profile.GetString("Path", "FTP", ftp);
-  for (int slot = 0; slot < kBaseSlotCount; ++slot)
+  for (int slot = 0; slot < kBaseFileCount; ++slot)
     baseFiles[slot] = profile.GetString("Bases", "Base_" + std::to_string(slot), baseFiles[slot]);
 }
 
@@ -119,7 +119,7 @@ bool CSettings::CreateWritableFolders() const {
 }
 
 std::string CSettings::GetBasePath(int slot) const {
-  if (slot < 0 || slot >= kBaseSlotCount || baseFiles[slot].empty()) return {};
+  if (slot < 0 || slot >= kBaseFileCount || baseFiles[slot].empty()) return {};
   return JoinStoredPath(slot == 3 ? basesVar : bases, baseFiles[slot]);
 }
 

@@ -15,7 +15,7 @@
 
 #include "platform/core/ini_profile.h"
 
-inline constexpr int kBaseSlotCount = 4;
+inline constexpr int kBaseFileCount = 9;
 inline constexpr int kSlideshowIntervalMin = 1500;
 inline constexpr int kSlideshowIntervalMax = 30000;
 
@@ -59,7 +59,11 @@ class CSettings {
   std::string colors;
   std::string ftp;
   // "Bases": read only. Slot 0 is the hairstyle database.
-  std::array<std::string, kBaseSlotCount> baseFiles = {"Hair1.hbd", "Glass1.hbd", "Mous1.hbd", "Cust1.hbd"};
+  // "Base_0" to "Base_8": the database of each item kind; 3 is the custom
+  // base, the only one below "BasesVar".
+  std::array<std::string, kBaseFileCount> baseFiles = {"Hair1.hbd",    "Glass1.hbd", "Mous1.hbd",
+                                                       "Cust1.hbd",    "Eyebrow1.hbd", "Nose1.hbd",
+                                                       "Breast1.hbd",  "Accessr1.hbd", "Hdress1.hbd"};
 
   // Reads every key, each with the record's current value as its default;
   // the folders default below "Application". The writable folders ("Data",
