@@ -25,7 +25,10 @@
 //   not have); a photo without a make-up layer gets a fresh one, as a newly
 //   loaded photo would;
 // - adjustments outside their ranges (0..100, filter number -1..11) are
-//   refused rather than clamped, so a file either loads as written or not.
+//   refused rather than clamped, so a file either loads as written or not;
+// - so are positions beyond +-2^24 and rotation components beyond +-1 (with
+//   a hair of slack): no picture has them, and they would overflow the
+//   integer arithmetic of drawing and skin sampling.
 #pragma once
 
 #include <cstdint>
@@ -48,6 +51,8 @@ inline constexpr std::uint32_t ProjectMaskSlot(int slot) { return 1u << (slot + 
 struct ProjectFileHeader {
   std::int32_t mode = kFaceSet;
   std::int32_t index = 0;
+  // The record's layer mask; filled only when the whole file was read.
+  std::uint32_t layerMask = 0;
 
   bool IsBodySet() const { return mode != kFaceSet; }
   // The document's projection: the index itself in the face set, past the

@@ -23,6 +23,12 @@ constexpr std::uint32_t kKnownMaskBits = [] {
   return bits;
 }();
 constexpr std::uint32_t kInfoHeaderBytes = 40;
+// Document coordinates are view pixels; anything near the int range would
+// overflow the rounding and the sums that drawing and sampling do with them.
+constexpr double kMaxCoordinate = 1 << 24;
+// A stored cosine or sine is one of a unit vector; the slack allows for the
+// rounding of the arithmetic that produced it.
+constexpr double kMaxRotationComponent = 1.0 + 1e-6;
 constexpr std::uint32_t kFileHeaderBytes = 14;
 
 // Sequential reads that never run past the end of the file.
@@ -81,14 +87,26 @@ class CParse {
     if (!m_in.Get(value)) return Truncated();
     return std::isfinite(*value) || Fail("a stored number is not finite");
   }
+  bool Coordinate(double* value) {
+    if (!Double(value)) return false;
+    return std::fabs(*value) <= kMaxCoordinate || Fail("a stored position lies far outside any picture");
+  }
   // Stored left, top, bottom, right.
   bool Rect(CDoubleRect* rect) {
-    return Double(&rect->left) && Double(&rect->top) && Double(&rect->bottom) && Double(&rect->right);
+    return Coordinate(&rect->left) && Coordinate(&rect->top) && Coordinate(&rect->bottom) &&
+           Coordinate(&rect->right);
+  }
+  bool Rotation(double* cosine, double* sine) {
+    if (!Double(cosine) || !Double(sine)) return false;
+    return (std::fabs(*cosine) <= kMaxRotationComponent && std::fabs(*sine) <= kMaxRotationComponent) ||
+           Fail("a stored rotation is not a cosine and a sine");
   }
   bool Line(CRect* line) {
     std::int32_t values[4];
-    for (std::int32_t& value : values)
+    for (std::int32_t& value : values) {
       if (!Int(&value)) return false;
+      if (std::fabs(static_cast<double>(value)) > kMaxCoordinate) return Fail("a stored position lies far outside any picture");
+    }
     line->SetRect(values[0], values[1], values[2], values[3]);
     return true;
   }
@@ -132,7 +150,7 @@ bool ReadLayer(CParse& parse, bool showMidHandles, std::unique_ptr<CLayer>* laye
   std::int32_t brightness, contrast, hue, opacity, strength, number;
   std::uint32_t colour = 0;
   std::uint8_t filterOn = 0;
-  if (!parse.Rect(&frame) || !parse.Double(&cosine) || !parse.Double(&sine) ||
+  if (!parse.Rect(&frame) || !parse.Rotation(&cosine, &sine) ||
       !parse.Percent(&brightness, "brightness") || !parse.Percent(&contrast, "contrast") ||
       !parse.Percent(&hue, "hue") || !parse.Percent(&opacity, "opacity"))
     return false;
@@ -176,19 +194,20 @@ bool ReadHeader(CParse& parse, ProjectFileHeader* header) {
   return true;
 }
 
-bool ReadRecord(CParse& parse, ProjectRecord* record) {
+bool ReadRecord(CParse& parse, ProjectFileHeader* header, ProjectRecord* record) {
   std::int32_t version = 0;
   if (!parse.Int(&version)) return false;
   if (version != kProjectRecordVersion)
     return parse.Fail("record version " + std::to_string(version) + " is not supported");
   if (!parse.In().Skip(kProjectThumbnailBytes)) return parse.Truncated();
   std::uint32_t mask = 0;
-  if (!parse.Rect(&record->faceFrame) || !parse.Double(&record->faceCosine) || !parse.Double(&record->faceSine) ||
+  if (!parse.Rect(&record->faceFrame) || !parse.Rotation(&record->faceCosine, &record->faceSine) ||
       !parse.Line(&record->eyesLine) || !parse.Line(&record->lipsLine) || !parse.Line(&record->underarmLine) ||
       !parse.Rect(&record->printArea) || !parse.UInt(&mask))
     return false;
   if (mask & ~kKnownMaskBits) return parse.Fail("the layer mask names layers this version does not know");
   if (!(mask & kProjectMaskPhoto)) return parse.Fail("the projection has no photo layer");
+  header->layerMask = mask;
 
   if (!ReadLayer(parse, false, &record->photo)) return false;
   if ((mask & kProjectMaskMakeup) && !ReadLayer(parse, false, &record->makeup)) return false;
@@ -215,7 +234,7 @@ bool ParseProjectFile(const std::string& path, ProjectFileHeader* header, Projec
   try {
     CRecordReader in(file);
     CParse parse(in, reason);
-    return ReadHeader(parse, header) && ReadRecord(parse, record);
+    return ReadHeader(parse, header) && ReadRecord(parse, header, record);
   } catch (const CFileException&) {
     if (reason) *reason = "cannot be read";
     return false;

@@ -2,6 +2,7 @@
 // document keeps every object and frame it had.
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <cmath>
 #include <cstring>
 #include <filesystem>
@@ -85,6 +86,9 @@ INSTANTIATE_TEST_SUITE_P(
                     BadFile{"NaN in the face frame", {At(kFace + 8, kNaN)}},
                     BadFile{"infinite print area", {At(kMask - 8, -kInfinity)}},
                     BadFile{"NaN layer sine", {At(kPhotoSine, kNaN)}},
+                    BadFile{"face frame far off", {At(kFace + 16, 1e300)}},
+                    BadFile{"line point at the int limit", {At<std::int32_t>(kFace + 48, INT_MIN)}},
+                    BadFile{"cosine 2", {At(kFace + 32, 2.0)}},
                     BadFile{"negative width", {At<std::int32_t>(kPhoto, -2)}},
                     BadFile{"zero height", {At<std::int32_t>(kPhoto + 4, 0)}},
                     BadFile{"huge size", {At<std::int32_t>(kPhoto, 0x7FFFFFFF), At<std::int32_t>(kPhoto + 4, 0x7FFFFFFF)}},
