@@ -1,10 +1,12 @@
-// Writes small valid BMP, PCX, JPEG, alpha PCX, item database and style
-// files into the given folder: the fuzzers' starting corpus.
+// Writes small valid BMP, PCX, JPEG, alpha PCX, item database, style and
+// project files into the given folder: the fuzzers' starting corpus.
 #include <cstdio>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "app/bases/base_database.h"
+#include "app/document/project_file.h"
 #include "imagelib/dib.h"
 #include "imagelib/dib_alpha.h"
 #include "platform/core/zip_resource_writer.h"
@@ -71,5 +73,20 @@ int main(int argc, char** argv) {
   style.AddResource("IDR_APPWINDOW_SIZE_MIN", "wndpos", {'8', '0', '0', ',', '6', '0', '0'});
   style.AddString(1, "Seed");
   style.Save(folder + "/style/seed.kvstyle");
+
+  // A small look: photo, make-up and a hairstyle and a head-dress, so the
+  // seed has slots from both halves of the mask.
+  CKelvoraDoc document;
+  auto photo = std::make_unique<CDib>();
+  photo->Create(CSize(6, 4), 0x8090A0ul);
+  document.SetPhoto(std::move(photo), 0, false);
+  document.GetProjection(0)->FaceFrame().SetRect(1, 1, 5, 3);
+  auto item = std::make_unique<CDibAlpha>();
+  item->Create(CSize(3, 2), 0x102030ul);
+  document.PutItem(std::move(item), 0, 0, 2, 0, 0);
+  item = std::make_unique<CDibAlpha>();
+  item->Create(CSize(2, 2), 0x405060ul);
+  document.PutItem(std::move(item), 0, 0, 1, 0, 8);
+  WriteProjectFile(document, 0, folder + "/project/seed.kvp");
   return 0;
 }

@@ -53,6 +53,9 @@ class CKelvoraDoc {
   // kFaceSet or kBodySet; the remembered projection of that set becomes
   // current.
   void SwitchProjectionSet(int mode);
+  // Switches to `mode` and makes `index` (within that set) current, with a
+  // redraw: where a restored gallery entry is shown.
+  void SelectProjectionInSet(int mode, int index);
 
   // --- layers ---
   CLayer* GetCurrentLayer() const { return m_pCurrentLayer; }

@@ -16,6 +16,7 @@ int RunLut(const CommandArgs& args);
 int RunCompose(const CommandArgs& args);
 int RunAlpha(const CommandArgs& args);
 int RunBase(const CommandArgs& args);
+int RunProject(const CommandArgs& args);
 
 const std::vector<KvCommand>& AllCommands() {
   static const std::vector<KvCommand> commands = {
@@ -48,6 +49,12 @@ const std::vector<KvCommand>& AllCommands() {
        "[--shape N] [--placement L,T,R,B] [--categories A/B/C/D/E] [--layer N] [--compress [--quality Q]] | "
        "list FILE.hbd | extract FILE.hbd INDEX OUT [--alpha OUT.pcx] | delete FILE.hbd INDEX | check FILE.hbd",
        "build and inspect item databases", RunBase},
+      {"project",
+       "make OUT.kvp PHOTO [--client W,H] [--body] [--projection N] [--face L,T,R,B] [--face-rotation COS,SIN] "
+       "[--eyes X1,Y1,X2,Y2] [--lips X1,Y1,X2,Y2] [--underarm X1,Y1,X2,Y2] "
+       "[--item KIND BASE.hbd INDEX [--adjust B,C,H,O,F,S,RRGGBB,N]]... | info FILE.kvp | "
+       "render FILE.kvp OUT [--area L,T,R,B] [--under BASE] | thumb FILE.kvp OUT",
+       "make, inspect and render gallery project files; the face frame defaults to the photo's frame", RunProject},
   };
   return commands;
 }
