@@ -28,7 +28,7 @@ class ProfileListsTest : public ::testing::Test {
     std::filesystem::create_directories(m_colors.File("Make up/Zeta"));
     WriteFile(m_colors, "Filters/Kelvora.kvf", "[Filters]\nDescription=Hair\nCount=1\n[Filter1]\nCount=1\nColor1=Copper: 180, 90, 45\n");
     WriteFile(m_colors, "Filters/Vivid.kvf", "[Filters]\nCount=2\n[Filter1]\nCount=1\nColor1=Fire: 220, 30, 30\n");
-    m_settings.colors = m_colors.File("") + "/";
+    m_settings.colors = NormaliseFolder(m_colors.File(""));
   }
   TemporaryFolder m_colors;
   CSettings m_settings;
