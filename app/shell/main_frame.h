@@ -19,6 +19,7 @@ class QBoxLayout;
 #include "app/bases/base_database.h"
 #include "app/document/kelvora_doc.h"
 #include "app/shell/frame_document_host.h"
+#include "app/shell/profiles/filter_profile.h"
 #include "app/shell/panels/skin_panel.h"
 #include "app/view/view_mode.h"
 #include "app/view/view_tools.h"
@@ -74,6 +75,11 @@ class CMainFrame : public CWnd {
 
   // The view and the document; null in a frame made without a document.
   CKelvoraView* View() const { return m_view; }
+  // The colour-filter profile of "FilterProfile"; the view's adjustment
+  // timer takes filters 0..10 from it. Reloading keeps the last profile
+  // when the file is missing.
+  const CFilterProfile& FilterProfile() const { return m_filterProfile; }
+  void ReloadFilterProfile() { m_filterProfile.Load(m_settings.GetFilterProfilePath()); }
   CKelvoraDoc* Document() const { return m_document; }
   // What is armed; the panels' buttons set it.
   CViewMode& ViewMode() { return m_viewMode; }
@@ -115,6 +121,7 @@ class CMainFrame : public CWnd {
   std::unique_ptr<CFrameDocumentHost> m_host;
   CViewTools m_tools;
   CKelvoraView* m_view = nullptr;  // a Qt child of the frame
+  CFilterProfile m_filterProfile;
   CViewMode m_viewMode;
   int m_projectionPicture = 0;
   std::array<std::unique_ptr<CBaseDatabase>, kItemKindCount> m_kindBases;  // opened on first use

@@ -46,6 +46,8 @@ void CMainFrame::CreateView(QBoxLayout& place) {
   place.addWidget(m_view, 1);
   m_view->Controller().SetLayerFramesVisible(m_settings.lTrackersVisible);
   m_view->SetDropHandler([this](const std::string& path) { return LoadPhotoFromPath(*m_document, path); });
+  ReloadFilterProfile();
+  m_view->SetFilterColours([this](int number) { return m_filterProfile.FilterColour(number); });
   m_view->SetCommandSink([this](UINT id) {
     if (id == ID_TOGGLE_LAYER_FRAMES) return;
     PostMessage(this, WM_COMMAND, MAKEWPARAM(id, 0));

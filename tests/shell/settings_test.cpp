@@ -41,8 +41,8 @@ TEST_F(SettingsTest, EmptyProfileGivesEveryDefault) {
   EXPECT_EQ(settings.GetTempFolder(), App() + "Temp/");
   EXPECT_EQ(settings.GetColorsFolder(), App() + "Colors/");
   EXPECT_EQ(settings.GetStylePath(), App() + "Styles/Style_1/style.kvstyle");
-  EXPECT_EQ(settings.GetMakeupProfilePath(), App() + "Colors/Kelvora Inc/Winter.kvm");
-  EXPECT_EQ(settings.GetFilterProfilePath(), App() + "Colors/Kelvora.kvf");
+  EXPECT_EQ(settings.GetMakeupProfilePath(), App() + "Colors/Make up/Kelvora Inc/Winter.kvm");
+  EXPECT_EQ(settings.GetFilterProfilePath(), App() + "Colors/Filters/Kelvora.kvf");
   EXPECT_EQ(settings.GetBasePath(0), App() + "Bases/Hair1.hbd");
   EXPECT_EQ(settings.GetBasePath(1), App() + "Bases/Glass1.hbd");
   EXPECT_EQ(settings.GetBasePath(2), App() + "Bases/Mous1.hbd");

@@ -1,6 +1,7 @@
 #include "app/shell/options/options_dialog.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 
 #include "platform/qt/dialog_template.h"
 #include "ui_options_dialog.h"
@@ -37,9 +38,17 @@ COptionsDialog::COptionsDialog(CSettings& settings, std::vector<StyleEntry> styl
   for (const StyleEntry& style : m_model.Styles()) m_form->stylesList->addItem(QString::fromStdString(style.displayName));
   m_form->stylesList->setCurrentRow(m_model.SelectedStyle());
   m_form->intervalSpin->setValue(m_model.Values().slideshowInterval);
-  // Filled with the make-up and filter profiles when those arrive.
-  for (QWidget* list : {m_form->filterProfileList, m_form->makeupAuthorList, m_form->makeupProfileList})
-    list->setEnabled(false);
+  for (const ProfileEntry& profile : m_model.FilterProfiles())
+    m_form->filterProfileList->addItem(QString::fromStdString(profile.displayName));
+  m_form->filterProfileList->setCurrentIndex(m_model.SelectedFilterProfile());
+  for (const std::string& author : m_model.MakeupAuthors())
+    m_form->makeupAuthorList->addItem(QString::fromStdString(author));
+  m_form->makeupAuthorList->setCurrentIndex(m_model.SelectedAuthor());
+  FillMakeupProfiles();
+  connect(m_form->makeupAuthorList, &QComboBox::currentIndexChanged, this, [this](int index) {
+    m_model.SelectAuthor(index);
+    FillMakeupProfiles();
+  });
 
   connect(m_form->okButton, &QPushButton::clicked, this, &COptionsDialog::OnOK);
   connect(m_form->saveNowButton, &QPushButton::clicked, this, &COptionsDialog::OnSaveNow);
@@ -48,10 +57,19 @@ COptionsDialog::COptionsDialog(CSettings& settings, std::vector<StyleEntry> styl
 
 COptionsDialog::~COptionsDialog() = default;
 
+void COptionsDialog::FillMakeupProfiles() {
+  m_form->makeupProfileList->clear();
+  for (const ProfileEntry& profile : m_model.MakeupProfiles())
+    m_form->makeupProfileList->addItem(QString::fromStdString(profile.displayName));
+  m_form->makeupProfileList->setCurrentIndex(m_model.SelectedMakeupProfile());
+}
+
 void COptionsDialog::ReadFields() {
   for (const CheckBoxSetting& box : kCheckBoxes)
     if (auto* check = qobject_cast<QCheckBox*>(GetDlgItem(this, box.controlId))) m_model.Values().*box.setting = check->isChecked();
   m_model.SelectStyle(m_form->stylesList->currentRow());
+  m_model.SelectFilterProfile(m_form->filterProfileList->currentIndex());
+  m_model.SelectMakeupProfile(m_form->makeupProfileList->currentIndex());
   m_model.SetInterval(m_form->intervalSpin->value());
 }
 

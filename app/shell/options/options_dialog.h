@@ -1,7 +1,7 @@
-// Dialog 147, "Options": the check boxes, the styles list and the slideshow
-// interval over a COptionsModel. "OK" applies to the settings record,
-// "Save now" applies and writes the profile at once. The palette and filter
-// lists keep their places for the make-up and filter profiles.
+// Dialog 147, "Options": the check boxes, the styles list, the make-up and
+// filter profile lists and the slideshow interval over a COptionsModel. "OK"
+// applies to the settings record, "Save now" applies and writes the profile
+// at once.
 #pragma once
 
 #include <QDialog>
@@ -27,6 +27,7 @@ class COptionsDialog : public QDialog {
 
  private:
   void ReadFields();
+  void FillMakeupProfiles();
 
   std::unique_ptr<Ui::OptionsDialog> m_form;
   CSettings& m_settings;

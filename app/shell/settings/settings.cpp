@@ -124,5 +124,6 @@ std::string CSettings::GetBasePath(int slot) const {
 }
 
 std::string CSettings::GetStylePath() const { return JoinStoredPath(styles, styleProfile); }
-std::string CSettings::GetFilterProfilePath() const { return JoinStoredPath(colors, filterProfile); }
-std::string CSettings::GetMakeupProfilePath() const { return JoinStoredPath(colors, makeupProfile); }
+// Palettes and filter profiles each have their own folder below "Colors".
+std::string CSettings::GetFilterProfilePath() const { return JoinStoredPath(colors + "Filters/", filterProfile); }
+std::string CSettings::GetMakeupProfilePath() const { return JoinStoredPath(colors + "Make up/", makeupProfile); }
