@@ -16,6 +16,7 @@ int RunLut(const CommandArgs& args);
 int RunCompose(const CommandArgs& args);
 int RunAlpha(const CommandArgs& args);
 int RunBase(const CommandArgs& args);
+int RunStroke(const CommandArgs& args);
 
 const std::vector<KvCommand>& AllCommands() {
   static const std::vector<KvCommand> commands = {
@@ -48,6 +49,14 @@ const std::vector<KvCommand>& AllCommands() {
        "[--shape N] [--placement L,T,R,B] [--categories A/B/C/D/E] [--layer N] [--compress [--quality Q]] | "
        "list FILE.hbd | extract FILE.hbd INDEX OUT [--alpha OUT.pcx] | delete FILE.hbd INDEX | check FILE.hbd",
        "build and inspect item databases", RunBase},
+      {"stroke",
+       "comb|snippers|brush|spray LAYER.bmp ALPHA.pcx OUT.bmp OUT.pcx --points \"x,y x,y ...\" [--pressure P] "
+       "[--thickness T|none] [--scale SX] [--colour RRGGBB] [--comb-drawing] [--rand \"n n n ...\"]",
+       "one hair-tool stroke in image pixels (start at the first point, a step per following point); prints "
+       "\"params S spread strength\" (strength 0 for the snippers) and \"pending L,T,R,B\" or \"pending empty\"; "
+       "--rand replays the spray's numbers (row then column per sample, from the start again when they run out); "
+       "defaults pressure 50, no thickness, scale 1.0, colour 000000",
+       RunStroke},
   };
   return commands;
 }
