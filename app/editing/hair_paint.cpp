@@ -21,7 +21,8 @@ void PaintSquare(const CLockedLayer& layer, int x, int y, int size, const double
     unsigned char* bgr = layer.ColourRow(top + r) + 3 * static_cast<std::ptrdiff_t>(left + firstColumn);
     unsigned char* alpha = layer.AlphaRow(top + r) + left + firstColumn;
     const double* weights = mask + static_cast<std::size_t>(r) * size;
-    for (int j = firstColumn; j < lastColumn; ++j, bgr += 3, ++alpha) hairpixels::PaintPixel(bgr, alpha, weights[j], target);
+    for (int j = firstColumn; j < lastColumn; ++j, bgr += 3, ++alpha)
+      hairpixels::PaintPixel(bgr, alpha, weights[j], target);
   }
 }
 
@@ -55,8 +56,8 @@ void PaintLine(CDibAlpha& image, CPoint a, CPoint b, int size, double spread, do
   });
 }
 
-void SprayBurst(CDibAlpha& image, int x, int y, int size, double spread, double peak, COLORREF colour,
-                double density, CStrokeRandom& random) {
+void SprayBurst(CDibAlpha& image, int x, int y, int size, double spread, double peak, COLORREF colour, double density,
+                CStrokeRandom& random) {
   if (size < 1 || image.IsEmpty()) return;
   std::unique_ptr<double[]> mask = CreateBrushMask(size, spread / 3, peak);
   CLockedLayer layer(image);

@@ -60,7 +60,8 @@ CRect CHairStroke::Begin(CPoint q0) {
   m_last = q0;
   m_layer.BeginEdit();
   if (!m_layer.HasEditBackup()) return {};
-  const CRect touched = ApplyStart(ToImage(q0));
+  m_lastImage = ToImage(q0);
+  const CRect touched = ApplyStart(m_lastImage);
   CRect redraw;
   if (!touched.IsRectEmpty() && m_params.tool != HairStrokeTool::brush) {
     // The box the tool itself redraws at the press, in document units.
@@ -73,8 +74,10 @@ CRect CHairStroke::Begin(CPoint q0) {
 CRect CHairStroke::Move(CPoint q1) {
   if (!m_begun || m_ended || !m_layer.HasEditBackup()) return {};
   const CPoint q0 = m_last;
+  const CPoint a = m_lastImage;
   m_last = q1;
-  const CRect touched = ApplyStep(ToImage(q0), ToImage(q1));
+  m_lastImage = ToImage(q1);
+  const CRect touched = ApplyStep(a, m_lastImage);
   CRect segment(q0.x, q0.y, q1.x, q1.y);
   segment.NormalizeRect();
   return United(Grown(segment, m_params.size / 2 + 2), ToDocument(touched));

@@ -58,6 +58,9 @@ class CHairStroke {
   CHairToolParams m_params;
   std::unique_ptr<CStrokeRandom> m_random;
   CPoint m_last;
+  // MapToImage(m_last): the frame cannot change during the drag, and each
+  // mapping walks the frame's outline.
+  CPoint m_lastImage;
   bool m_begun = false;
   bool m_ended = false;
 };

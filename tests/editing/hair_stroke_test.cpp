@@ -1,11 +1,12 @@
 // Strokes on a layer: one named undo step per stroke that restores exactly
 // what the stroke changed, whichever way it moved; the spray's one generator
 // per stroke; the recomposed rectangle; and a stroke driven as the view does.
+#include "app/editing/hair_stroke.h"
+
 #include <gtest/gtest.h>
 
 #include "app/document/layer.h"
 #include "app/editing/hair_pixels.h"
-#include "app/editing/hair_stroke.h"
 #include "app/editing/hair_stroke_session.h"
 #include "tests/document/document_fixture.h"
 #include "tests/editing/hair_test_layers.h"
@@ -87,7 +88,8 @@ TEST_F(HairStrokeTest, SprayStepsKeepTheirWholeSquareForUndo) {
   layer->GetImage()->Fill_Color(0x000000ul, 255);
   CDibAlpha before(*layer->GetImage());
   // Numbers that aim every sample at the square's last row and column.
-  CHairStroke stroke(*layer, StrongParams(HairStrokeTool::spray), std::make_unique<CReplayRandom>(std::vector<unsigned>{8, 4, 4, 8}));
+  CHairStroke stroke(*layer, StrongParams(HairStrokeTool::spray),
+                     std::make_unique<CReplayRandom>(std::vector<unsigned>{8, 4, 4, 8}));
   stroke.Begin({20, 20});
   stroke.Move({40, 40});
   EXPECT_NE(testimg::GetPixel(*layer->GetImage(), 40, 44), testimg::GetPixel(before, 40, 44));
@@ -129,8 +131,8 @@ TEST_F(HairStrokeTest, OneGeneratorServesEveryBurstOfAStroke) {
 
   CReplayRandom sameDice(numbers);
   for (int burst = 0; burst < 2; ++burst)
-    reference::SprayBurst(expected, 40, 40, params.size, params.spread, params.strength, params.colour,
-                          kSprayDensity, sameDice);
+    reference::SprayBurst(expected, 40, 40, params.size, params.spread, params.strength, params.colour, kSprayDensity,
+                          sameDice);
   EXPECT_TRUE(SameLayer(*layer->GetImage(), expected));
 }
 
