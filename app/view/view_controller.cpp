@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "app/document/item_kinds.h"
+#include "app/editing/edited_layer.h"
 
 namespace {
 
@@ -31,13 +32,7 @@ void CViewController::UpdateMapping() {
   m_document.SetViewMapping(m_state.Scroll().x, m_state.Scroll().y, m_state.Zoom());
 }
 
-CLayer* CViewController::TargetLayer() const {
-  const CEditMode& edit = m_mode.edit;
-  if (edit.currentKind >= 0) return m_document.GetCurrentLayer();
-  if (edit.photoMode) return m_document.GetPhotoLayer();
-  if (edit.makeupMode) return m_document.GetMakeupLayer();
-  return nullptr;
-}
+CLayer* CViewController::TargetLayer() const { return EditedLayer(m_document, m_mode.edit); }
 
 CQuadTracker* CViewController::EditedFrame() const {
   CProjection* projection = const_cast<CKelvoraDoc&>(m_document).GetProjection(-1);

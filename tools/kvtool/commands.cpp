@@ -17,6 +17,7 @@ int RunCompose(const CommandArgs& args);
 int RunAlpha(const CommandArgs& args);
 int RunBase(const CommandArgs& args);
 int RunProject(const CommandArgs& args);
+int RunStroke(const CommandArgs& args);
 
 const std::vector<KvCommand>& AllCommands() {
   static const std::vector<KvCommand> commands = {
@@ -55,6 +56,14 @@ const std::vector<KvCommand>& AllCommands() {
        "[--item KIND BASE.hbd INDEX [--adjust B,C,H,O,F,S,RRGGBB,N]]... | info FILE.kvp | "
        "render FILE.kvp OUT [--area L,T,R,B] [--under BASE] | thumb FILE.kvp OUT",
        "make, inspect and render gallery project files; the face frame defaults to the photo's frame", RunProject},
+      {"stroke",
+       "comb|snippers|brush|spray LAYER.bmp ALPHA.pcx OUT.bmp OUT.pcx --points \"x,y x,y ...\" [--pressure P] "
+       "[--thickness T|none] [--scale SX] [--colour RRGGBB] [--comb-drawing] [--rand \"n n n ...\"]",
+       "one hair-tool stroke in image pixels (start at the first point, a step per following point); prints "
+       "\"params S spread strength\" (strength 0 for the snippers) and \"pending L,T,R,B\" or \"pending empty\"; "
+       "--rand replays the spray's numbers (row then column per sample, from the start again when they run out); "
+       "defaults pressure 50, no thickness, scale 1.0, colour 000000",
+       RunStroke},
   };
   return commands;
 }
