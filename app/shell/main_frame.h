@@ -22,6 +22,7 @@ class QBoxLayout;
 #include "app/shell/profiles/filter_profile.h"
 #include "app/shell/panels/skin_panel.h"
 #include "app/view/view_mode.h"
+#include "app/view/hair_view_tools.h"
 #include "app/view/view_tools.h"
 #include "app/shell/settings/settings.h"
 #include "platform/qt/wnd.h"
@@ -105,6 +106,8 @@ class CMainFrame : public CWnd {
   void LoadFromFile();
   // An item kind's button: its panel with the kind's list, or off again.
   void ChooseItemKind(int kind);
+  // A hair tool's button: armed, or off again.
+  void ChooseHairTool(HairTool tool);
   void RefillItemList();
   void OnItemListClick();
   CBaseDatabase* KindDatabase(int kind);
@@ -119,7 +122,7 @@ class CMainFrame : public CWnd {
   CKelvoraDoc* m_document = nullptr;
   HINSTANCE m_style = nullptr;
   std::unique_ptr<CFrameDocumentHost> m_host;
-  CViewTools m_tools;
+  std::unique_ptr<CHairViewTools> m_tools;
   CKelvoraView* m_view = nullptr;  // a Qt child of the frame
   CFilterProfile m_filterProfile;
   CViewMode m_viewMode;

@@ -7,6 +7,7 @@
 
 #include "app/bases/item_record.h"
 #include "app/document/photo_loading.h"
+#include "app/editing/layer_mirror.h"
 #include "app/shell/items/item_application.h"
 #include "controls/zor_dib_list_ctrl.h"
 #include "platform/qt/dialog_template.h"
@@ -22,6 +23,10 @@ namespace {
 constexpr unsigned kImageFileFilterId = 61782;
 constexpr unsigned kItemPanelTemplate = 104;
 constexpr UINT kItemListId = 998;
+constexpr UINT ID_TOOL_SNIPPERS = 1021;
+constexpr UINT ID_TOOL_COMB = 1022;
+constexpr UINT ID_TOOL_BRUSH = 1025;
+constexpr UINT ID_TOOL_SPRAY = 1026;
 
 // "JPEG Files (*.jpg)|*.jpg|...||" as a Qt file dialog filter list, with
 // every type the image library reads offered first.
@@ -41,7 +46,19 @@ QString FileDialogFilter() {
 void CMainFrame::CreateView(QBoxLayout& place) {
   m_host = std::make_unique<CFrameDocumentHost>(*this, m_settings);
   m_document->SetHost(m_host.get());
-  m_view = new CKelvoraView(*m_document, m_tools, this);
+  m_tools = std::make_unique<CHairViewTools>(*m_document);
+  m_tools->SetSetupSource([this]() -> std::optional<CHairToolSetup> {
+    static constexpr HairStrokeTool kStrokeTools[] = {HairStrokeTool::comb, HairStrokeTool::comb,
+                                                      HairStrokeTool::snippers, HairStrokeTool::brush,
+                                                      HairStrokeTool::spray};
+    if (m_viewMode.hairTool == HairTool::none) return std::nullopt;
+    CHairToolSetup setup;
+    setup.tool = kStrokeTools[static_cast<int>(m_viewMode.hairTool)];
+    setup.controls.thickness = m_viewMode.eyedropperThickness;
+    return setup;
+  });
+  m_view = new CKelvoraView(*m_document, *m_tools, this);
+  m_tools->SetCaptureWidget(m_view);
   m_view->setMinimumSize(64, 64);
   place.addWidget(m_view, 1);
   m_view->Controller().SetLayerFramesVisible(m_settings.lTrackersVisible);
@@ -128,8 +145,25 @@ void CMainFrame::OnItemListClick() {
   }
 }
 
+void CMainFrame::ChooseHairTool(HairTool tool) {
+  m_viewMode.hairTool = m_viewMode.hairTool == tool ? HairTool::none : tool;
+  SyncViewMode();
+}
+
 bool CMainFrame::OnDocumentCommand(UINT id) {
   if (!m_document) return false;
+  switch (id) {
+    case ID_TOOL_COMB: ChooseHairTool(HairTool::comb); return true;
+    case ID_TOOL_SNIPPERS: ChooseHairTool(HairTool::snippers); return true;
+    case ID_TOOL_BRUSH: ChooseHairTool(HairTool::brush); return true;
+    case ID_TOOL_SPRAY: ChooseHairTool(HairTool::spray); return true;
+    case ID_MIRROR_LEFT_RIGHT:
+    case ID_MIRROR_TOP_BOTTOM:
+      MirrorEditedLayers(*m_document, m_viewMode.edit,
+                         id == ID_MIRROR_LEFT_RIGHT ? MirrorAxis::leftRight : MirrorAxis::topBottom);
+      return true;
+    default: break;
+  }
   for (int kind = 0; kind < kItemKindCount; ++kind) {
     if (id == FindItemKind(kind)->command) {
       ChooseItemKind(kind);
