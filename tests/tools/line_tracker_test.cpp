@@ -21,9 +21,21 @@ TEST(LineTracker, EndPointsHitWithinSixUnitsAndTheFirstPointWins) {
   EXPECT_EQ(line.HitTest(0, 0), CLineTracker::kHitNothing);
 }
 
+namespace {
+
+// A step with a name and nothing to restore.
+class NamedStep : public CUndoStep {
+ public:
+  using CUndoStep::CUndoStep;
+  ChangedArea Undo() override { return std::nullopt; }
+  std::unique_ptr<CUndoStep> Capture() const override { return std::make_unique<NamedStep>(GetName()); }
+};
+
+}  // namespace
+
 TEST(UndoStepList, HoldsAtMostThirtyStepsDroppingTheOldest) {
   UndoStepList list;
-  for (int i = 1; i <= 31; ++i) AppendUndoStep(list, std::make_unique<CUndoStep>("step " + std::to_string(i)));
+  for (int i = 1; i <= 31; ++i) AppendUndoStep(list, std::make_unique<NamedStep>("step " + std::to_string(i)));
   ASSERT_EQ(list.size(), kMaxUndoSteps);
   EXPECT_EQ(list.front()->GetName(), "step 2");
   EXPECT_EQ(list.back()->GetName(), "step 31");
