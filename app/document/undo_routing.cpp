@@ -1,5 +1,7 @@
 #include "app/document/undo_routing.h"
 
+#include "app/document/photo_makeup_pair.h"
+
 #include <cstdio>
 
 #include "platform/core/resource_module.h"
@@ -47,18 +49,6 @@ CRect UnionOf(const CRect& a, const CRect& b) {
   CRect united;
   united.UnionRect(a, b);
   return united;
-}
-
-// Photo and make-up are one picture to the user: after either moves, the
-// other takes its bounding rectangle, unturned.
-void KeepPhotoAndMakeupTogether(CKelvoraDoc& document, const CLayer* moved) {
-  CLayer* photo = document.GetPhotoLayer();
-  CLayer* makeup = document.GetMakeupLayer();
-  CLayer* follower = moved == photo ? makeup : moved == makeup ? photo : nullptr;
-  if (!follower) return;
-  const CRect box = moved->GetBoundingRect();
-  follower->SetRect(box.left, box.top, box.right, box.bottom);
-  follower->SetRotation(0.0, 1.0);
 }
 
 void RunLayerRule(CKelvoraDoc& document, const CEditMode& mode, UndoDirection direction) {

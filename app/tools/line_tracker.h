@@ -35,6 +35,14 @@ class CLineTracker {
   CPoint MapClientPoint(int x, int y) const { return m_viewMapping.MapClientPoint(x, y); }
   const CViewMapping& GetViewMapping() const { return m_viewMapping; }
 
+  // XOR drawing in device pixels (drawn twice, the device is as before);
+  // DrawInView maps the points to the view's pixels, trunc((p - origin) *
+  // zoom).
+  void Draw(CDC& dc) const;
+  void DrawInView(CDC& dc, double zoom, int originX, int originY) const;
+  // The end-point cursor over either point; nothing elsewhere.
+  CTrackerCursor SetPointCursor(int x, int y) const;
+
   // 0 when (x, y) is near the first point, else 1 when near the second, else
   // kHitNothing.
   int HitTest(int x, int y) const;
@@ -55,6 +63,8 @@ class CLineTracker {
   CUndoHistory& History() { return m_history; }
 
  private:
+  void DrawPoints(CDC& dc, CPoint p0, CPoint p1) const;
+
   CPoint m_point0;
   CPoint m_point1;
   CPen m_dottedBlackPen = kDottedBlackPen;

@@ -112,6 +112,25 @@ class CQuadTracker {
   CPoint MapToImage(double x, double y, CSize imageSize) const;
   CPoint MapFromImage(int u, int v, CSize imageSize) const;
 
+  // XOR drawing in device pixels: drawn twice, the device is as before. The
+  // editing look has the outline and round handles; the plain look the
+  // outline only. DrawInView first maps the frame to the view's pixels,
+  // (p - origin) * zoom.
+  void Draw(CDC& dc, bool plain) const;
+  void DrawInView(CDC& dc, double zoom, int originX, int originY, bool plain) const;
+
+  // The resize cursor over a handle, the move cursor inside, nothing
+  // elsewhere (document point).
+  CTrackerCursor SetHandleCursor(int x, int y) const;
+  // The rotation cursor for the direction of (x, y) from the centre.
+  CTrackerCursor SetRotateCursor(int x, int y) const;
+  // Axis class of the segment P to Q: 0 near vertical or a point, 1 near
+  // horizontal, 2 and 3 the two diagonals (down-right and down-left).
+  static int AxisClass(CDoublePoint p, CDoublePoint q);
+  // Direction octant of a unit vector, clockwise on screen from east (0)
+  // through south (2), west (4) and north (6).
+  static int DirectionOctant(double u, double v);
+
   bool ShowsMidHandles() const { return m_showMidHandles; }
   const CDoubleRect& GetBaseRect() const { return m_baseRect; }
   CDoublePoint GetCorner(int k) const { return m_corners[k]; }
@@ -143,6 +162,8 @@ class CQuadTracker {
 
  private:
   CPolygonRegion RoundedOutline() const;
+  void DrawPoints(CDC& dc, const std::array<CPoint, 4>& corners, const std::array<CPoint, 4>& midPoints,
+                  bool plain) const;
   void MidPointsFromCorners();
 
   bool m_showMidHandles;

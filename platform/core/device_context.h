@@ -29,6 +29,11 @@ enum DrawMode { R2_NOT = 6, R2_XORPEN = 7, R2_COPYPEN = 13 };
 
 enum PenStyle { PS_SOLID = 0, PS_DASH = 1, PS_DOT = 2, PS_NULL = 5 };
 
+// What the gaps of a dotted or dashed pen draw: nothing (TRANSPARENT, the
+// default here) or the background colour through the drawing mode (OPAQUE).
+// A dotted black pen in XOR mode shows only through its opaque white gaps.
+enum BackgroundMode { TRANSPARENT = 1, OPAQUE = 2 };
+
 struct CPen {
   int style = PS_SOLID;
   int width = 1;
@@ -78,6 +83,13 @@ class CDC {
   // Outline with the pen (right and bottom edges excluded, as a rectangle's
   // are), inside with the brush.
   virtual bool Rectangle(const CRect& rect) = 0;
+  // The ellipse inscribed in `rect` (right and bottom excluded): outline with
+  // the pen's colour, inside with the brush, both through the drawing mode.
+  // Each pixel is drawn once, so an XOR ellipse drawn twice vanishes.
+  virtual bool Ellipse(const CRect& rect) = 0;
+  // Both return what was set before.
+  virtual int SetBkMode(int mode) = 0;
+  virtual COLORREF SetBkColor(COLORREF color) = 0;
   // Plain copy of one colour, whatever pen, brush or mode are selected.
   virtual void FillSolidRect(const CRect& rect, COLORREF color) = 0;
 };

@@ -4,6 +4,8 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "platform/core/raster_shapes.h"
+
 namespace {
 
 // Reads DIB pixel (x, row) where row 0 is the bottom row; 24-bit only.
@@ -120,30 +122,22 @@ CPoint CRasterDC::MoveTo(CPoint point) {
 void CRasterDC::PutPen(int x, int y) {
   long step = m_lineStep++;
   if (m_pen.style == PS_NULL) return;
-  if (m_pen.style == PS_DOT && step % 2) return;
-  if (m_pen.style == PS_DASH && step % 8 >= 6) return;
+  if (PenPatternStroke(m_pen.style, step)) PutMixed(x, y, m_pen.color);
+  else if (m_backgroundMode == OPAQUE) PutMixed(x, y, m_backgroundColor);
+}
+
+void CRasterDC::PutMixed(int x, int y, COLORREF color) {
   if (!Inside(x, y)) return;
   COLORREF current = m_pixels[static_cast<std::size_t>(y) * m_width + x];
   switch (m_drawMode) {
     case R2_NOT: Put(x, y, ~current & 0x00FFFFFF); break;
-    case R2_XORPEN: Put(x, y, (current ^ m_pen.color) & 0x00FFFFFF); break;
-    default: Put(x, y, m_pen.color); break;
+    case R2_XORPEN: Put(x, y, (current ^ color) & 0x00FFFFFF); break;
+    default: Put(x, y, color); break;
   }
 }
 
 bool CRasterDC::LineTo(CPoint point) {
-  // Bresenham, leaving out the end point so that joined lines do not draw
-  // their shared corners twice (which XOR drawing would undo).
-  int x = m_position.x, y = m_position.y;
-  int dx = std::abs(point.x - x), dy = -std::abs(point.y - y);
-  int sx = x < point.x ? 1 : -1, sy = y < point.y ? 1 : -1;
-  int error = dx + dy;
-  while (x != point.x || y != point.y) {
-    PutPen(x, y);
-    int doubled = 2 * error;
-    if (doubled >= dy) { error += dy; x += sx; }
-    if (doubled <= dx) { error += dx; y += sy; }
-  }
+  ForEachLinePixel(m_position, point, [this](int x, int y) { PutPen(x, y); });
   m_position = point;
   return true;
 }
@@ -168,4 +162,17 @@ void CRasterDC::FillSolidRect(const CRect& rect, COLORREF color) {
   if (!clipped.IntersectRect(rect, CRect(0, 0, m_width, m_height))) return;
   for (int y = clipped.top; y < clipped.bottom; ++y)
     for (int x = clipped.left; x < clipped.right; ++x) Put(x, y, color);
+}
+
+bool CRasterDC::Ellipse(const CRect& rect) {
+  std::vector<EllipseRow> rows = EllipseRows(rect);
+  if (rows.empty()) return false;
+  for (const EllipseRow& row : rows) {
+    for (int x = row.left; x < row.right; ++x) {
+      const bool inner = x >= row.innerLeft && x < row.innerRight;
+      if (inner && !m_brush.hollow) PutMixed(x, row.y, m_brush.color);
+      if (!inner && m_pen.style != PS_NULL) PutMixed(x, row.y, m_pen.color);
+    }
+  }
+  return true;
 }

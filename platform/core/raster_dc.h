@@ -30,6 +30,7 @@ class CRasterDC : public CSelectingDC {
   CPoint MoveTo(CPoint point) override;
   bool LineTo(CPoint point) override;
   bool Rectangle(const CRect& rect) override;
+  bool Ellipse(const CRect& rect) override;
   void FillSolidRect(const CRect& rect, COLORREF color) override;
 
   // How many pixels were written since construction: lets a test tell
@@ -42,8 +43,10 @@ class CRasterDC : public CSelectingDC {
  private:
   bool Inside(int x, int y) const { return x >= 0 && y >= 0 && x < m_width && y < m_height; }
   void Put(int x, int y, COLORREF color);
-  // One pixel of a line: the pen's colour combined by the drawing mode.
+  // One pixel of a line: the pen's colour (or in an opaque gap the
+  // background colour) combined by the drawing mode.
   void PutPen(int x, int y);
+  void PutMixed(int x, int y, COLORREF color);
 
   long m_lineStep = 0;  // counts pixels along lines for the dotted styles
 

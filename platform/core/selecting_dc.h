@@ -1,5 +1,5 @@
 // The part of a device context every implementation shares: the selected
-// draw mode, pen and brush and the current position, each swapped in and
+// draw mode, pen, brush, background and the current position, each swapped in and
 // returning what was selected before.
 #pragma once
 
@@ -22,6 +22,16 @@ class CSelectingDC : public CDC {
     m_brush = brush;
     return previous;
   }
+  int SetBkMode(int mode) override {
+    int previous = m_backgroundMode;
+    m_backgroundMode = mode;
+    return previous;
+  }
+  COLORREF SetBkColor(COLORREF color) override {
+    COLORREF previous = m_backgroundColor;
+    m_backgroundColor = color;
+    return previous;
+  }
   CPoint MoveTo(CPoint point) override {
     CPoint previous = m_position;
     m_position = point;
@@ -32,5 +42,7 @@ class CSelectingDC : public CDC {
   int m_drawMode = R2_COPYPEN;
   CPen m_pen;
   CBrush m_brush = CBrush::Solid(RGB(255, 255, 255));
+  int m_backgroundMode = TRANSPARENT;
+  COLORREF m_backgroundColor = RGB(255, 255, 255);
   CPoint m_position;
 };

@@ -6,6 +6,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "platform/core/raster_shapes.h"
+
 namespace {
 
 bool IsDrawableDib(const void* bits, const BITMAPINFOHEADER& info) {
@@ -90,31 +92,51 @@ bool CPainterDC::SupportsRasterOps() const {
          dynamic_cast<const QImage*>(m_painter.device());
 }
 
-bool CPainterDC::PreparePen() {
-  if (m_pen.style == PS_NULL) return false;
-  Qt::PenStyle style = m_pen.style == PS_DOT ? Qt::DotLine : m_pen.style == PS_DASH ? Qt::DashLine : Qt::SolidLine;
-  QPen pen(ToQColor(m_pen.color), std::max(m_pen.width, 1) == 1 ? 0 : m_pen.width, style);
+bool CPainterDC::PrepareMode() {
   switch (m_drawMode) {
     case R2_XORPEN:
       if (!SupportsRasterOps()) return false;
       m_painter.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
-      break;
+      return true;
     case R2_NOT:
       if (!SupportsRasterOps()) return false;
       m_painter.setCompositionMode(QPainter::RasterOp_NotDestination);
-      break;
+      return true;
     default:
       m_painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
-      break;
+      return true;
   }
+}
+
+bool CPainterDC::PreparePen() {
+  if (m_pen.style == PS_NULL) return false;
+  Qt::PenStyle style = m_pen.style == PS_DOT ? Qt::DotLine : m_pen.style == PS_DASH ? Qt::DashLine : Qt::SolidLine;
+  QPen pen(ToQColor(m_pen.color), std::max(m_pen.width, 1) == 1 ? 0 : m_pen.width, style);
+  if (!PrepareMode()) return false;
   m_painter.setPen(pen);
   m_painter.setBrush(Qt::NoBrush);
   return true;
 }
 
+void CPainterDC::FillSpan(int left, int right, int y, COLORREF color) {
+  if (left < right) m_painter.fillRect(QRect(left, y, right - left, 1), ToQColor(color));
+}
+
+CPoint CPainterDC::MoveTo(CPoint point) {
+  m_lineStep = 0;
+  return CSelectingDC::MoveTo(point);
+}
+
 bool CPainterDC::LineTo(CPoint point) {
   m_painter.save();
-  if (PreparePen() && point != m_position) {
+  if (m_pen.style == PS_DOT || m_pen.style == PS_DASH) {
+    if (PrepareMode()) {
+      ForEachLinePixel(m_position, point, [&](int x, int y) {
+        if (PenPatternStroke(m_pen.style, m_lineStep++)) FillSpan(x, x + 1, y, m_pen.color);
+        else if (m_backgroundMode == OPAQUE) FillSpan(x, x + 1, y, m_backgroundColor);
+      });
+    }
+  } else if (PreparePen() && point != m_position) {
     // The end point is left out, as on the original platform, so that joined
     // XOR lines do not cancel each other at the corners.
     QLineF line(m_position.x, m_position.y, point.x, point.y);
@@ -150,4 +172,22 @@ void CPainterDC::FillSolidRect(const CRect& rect, COLORREF color) {
   m_painter.setCompositionMode(QPainter::CompositionMode_Source);
   m_painter.fillRect(QRect(rect.left, rect.top, rect.Width(), rect.Height()), ToQColor(color));
   m_painter.restore();
+}
+
+bool CPainterDC::Ellipse(const CRect& rect) {
+  std::vector<EllipseRow> rows = EllipseRows(rect);
+  if (rows.empty()) return false;
+  m_painter.save();
+  if (PrepareMode()) {
+    for (const EllipseRow& row : rows) {
+      const bool filled = row.innerLeft < row.innerRight;
+      if (m_pen.style != PS_NULL) {
+        FillSpan(row.left, filled ? row.innerLeft : row.right, row.y, m_pen.color);
+        if (filled) FillSpan(row.innerRight, row.right, row.y, m_pen.color);
+      }
+      if (filled && !m_brush.hollow) FillSpan(row.innerLeft, row.innerRight, row.y, m_brush.color);
+    }
+  }
+  m_painter.restore();
+  return true;
 }

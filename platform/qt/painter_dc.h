@@ -4,6 +4,8 @@
 // operations, which exist only on image-backed painters (QImage, RGB32 or
 // ARGB32): on other devices those modes draw nothing, so trackers draw on
 // an off-screen image. Pixels can be read back only from image devices.
+// Dotted and dashed lines and ellipses are drawn pixel by pixel as the raster
+// device draws them (platform/core/raster_shapes.h), so both agree exactly.
 #pragma once
 
 #include <QPainter>
@@ -25,19 +27,28 @@ class CPainterDC : public CSelectingDC {
   COLORREF SetPixel(int x, int y, COLORREF color) override;
   COLORREF GetPixel(int x, int y) const override;
 
+  CPoint MoveTo(CPoint point) override;
   bool LineTo(CPoint point) override;
   bool Rectangle(const CRect& rect) override;
+  bool Ellipse(const CRect& rect) override;
   void FillSolidRect(const CRect& rect, COLORREF color) override;
 
   QPainter& Painter() { return m_painter; }
 
  private:
   bool SupportsRasterOps() const;
+  // Sets the composition for the drawing mode; false when the device cannot
+  // draw in it.
+  bool PrepareMode();
   // Sets pen and composition for a line; false when nothing should be drawn.
   bool PreparePen();
+  // Fills pixels [left, right) of row y in the drawing mode (composition
+  // prepared).
+  void FillSpan(int left, int right, int y, COLORREF color);
 
   QPainter& m_painter;
   int m_stretchMode = BLACKONWHITE;
+  long m_lineStep = 0;  // place along joined styled lines, as the raster device counts it
 };
 
 QColor ToQColor(COLORREF color);

@@ -136,3 +136,27 @@ TEST(RasterDC, XorDrawingTwiceRestoresTheRaster) {
   for (int y = 0; y < 20; ++y)
     for (int x = 0; x < 20; ++x) ASSERT_EQ(dc.GetPixel(x, y), RGB(10, 20, 30)) << x << "," << y;
 }
+
+// A circle of radius 5 as the trackers draw their handles: outline with the
+// pen, inside with the brush, symmetric, and gone when drawn again in XOR.
+TEST(RasterDC, EllipseOutlinesAndFillsEachPixelOnce) {
+  CRasterDC dc(20, 20, RGB(0, 0, 0));
+  dc.SetROP2(R2_XORPEN);
+  dc.SelectPen({PS_SOLID, 1, RGB(255, 255, 255)});
+  dc.SelectBrush(CBrush::Solid(RGB(0, 0, 255)));
+  EXPECT_TRUE(dc.Ellipse(CRect(5, 5, 15, 15)));
+  EXPECT_EQ(dc.GetPixel(10, 10), RGB(0, 0, 255));      // inside
+  EXPECT_EQ(dc.GetPixel(5, 10), RGB(255, 255, 255));   // left edge
+  EXPECT_EQ(dc.GetPixel(14, 9), RGB(255, 255, 255));   // right edge, last column
+  EXPECT_EQ(dc.GetPixel(15, 10), RGB(0, 0, 0));        // right and bottom excluded
+  EXPECT_EQ(dc.GetPixel(5, 5), RGB(0, 0, 0));          // the box's corner is outside
+  for (int y = 5; y < 15; ++y)
+    for (int x = 5; x < 15; ++x) {
+      ASSERT_EQ(dc.GetPixel(x, y), dc.GetPixel(19 - x, y)) << x << "," << y;
+      ASSERT_EQ(dc.GetPixel(x, y), dc.GetPixel(y, x)) << x << "," << y;
+    }
+  EXPECT_FALSE(dc.Ellipse(CRect(8, 8, 8, 12)));
+  dc.Ellipse(CRect(5, 5, 15, 15));
+  for (int y = 0; y < 20; ++y)
+    for (int x = 0; x < 20; ++x) ASSERT_EQ(dc.GetPixel(x, y), RGB(0, 0, 0)) << x << "," << y;
+}

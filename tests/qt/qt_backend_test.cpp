@@ -14,6 +14,7 @@
 
 #include "imagelib/dib.h"
 #include "platform/core/raster_dc.h"
+#include "platform/core/virtual_keys.h"
 #include "platform/qt/cursor.h"
 #include "platform/qt/dialog_template.h"
 #include "platform/qt/drag_loop.h"
@@ -134,6 +135,51 @@ TEST(PainterDC, XorLinesOnAnImageUndoThemselves) {
   EXPECT_EQ(image, original);
 }
 
+namespace {
+
+// Opaque dotted and dashed lines and a filled ellipse, all in XOR.
+void DrawStyledShapes(CDC& dc) {
+  dc.SetROP2(R2_XORPEN);
+  dc.SetBkMode(OPAQUE);
+  dc.SetBkColor(RGB(255, 255, 255));
+  dc.SelectPen({PS_DOT, 1, RGB(0, 0, 0)});
+  dc.MoveTo({1, 1});
+  dc.LineTo({14, 6});
+  dc.LineTo({3, 14});
+  dc.SelectPen({PS_DASH, 1, RGB(0, 255, 255)});
+  dc.MoveTo({0, 15});
+  dc.LineTo({15, 15});
+  dc.SelectPen({PS_SOLID, 1, RGB(255, 255, 255)});
+  dc.SelectBrush(CBrush::Solid(RGB(0, 0, 255)));
+  dc.Ellipse(CRect(3, 3, 13, 13));
+}
+
+}  // namespace
+
+TEST(PainterDC, StyledLinesAndEllipsesMatchTheRasterDCAndVanishWhenDrawnAgain) {
+  QImage image(16, 16, QImage::Format_RGB32);
+  image.fill(QColor(10, 20, 30));
+  const QImage original = image.copy();
+  CRasterDC reference(16, 16, RGB(10, 20, 30));
+  DrawStyledShapes(reference);
+  {
+    QPainter painter(&image);
+    CPainterDC dc(painter);
+    DrawStyledShapes(dc);
+  }
+  for (int y = 0; y < 16; ++y)
+    for (int x = 0; x < 16; ++x) {
+      QColor c = image.pixelColor(x, y);
+      ASSERT_EQ(RGB(c.red(), c.green(), c.blue()), reference.GetPixel(x, y)) << x << "," << y;
+    }
+  {
+    QPainter painter(&image);
+    CPainterDC dc(painter);
+    DrawStyledShapes(dc);
+  }
+  EXPECT_EQ(image, original);
+}
+
 TEST(Cursor, PlanesBecomeAQtCursorWithItsHotSpot) {
   const char* rows[] = {"Xo."};
   HCURSOR cursor = CreateCursorFromPlanes(CursorFromPicture(rows, CPoint(4, 5)));
@@ -204,6 +250,96 @@ TEST(DragLoop, EndsOnlyOnTheButtonsAskedFor) {
   EXPECT_TRUE(RunDragLoop(&surface, either, Qt::LeftButton | Qt::RightButton));
   EXPECT_EQ(either.moves, (std::vector<CPoint>{{8, 9}}));
   EXPECT_EQ(either.ends, (std::vector<CPoint>{{9, 9}}));
+}
+
+namespace {
+
+// Ends on the right button when asked, nudges the pointer with the arrow
+// keys and records the keys it hears.
+struct ArrowKeyDrag : RecordingDrag {
+  bool OnDragStart() override { return start; }
+  bool EndsOnRightButton() const override { return rightEnds; }
+  void OnDragKey(int virtualKey, CDragPointer& pointer) override {
+    keys.push_back(virtualKey);
+    if (virtualKey == VK_RIGHT) pointer.MovePointerBy(1, 0);
+    if (virtualKey == VK_UP) pointer.MovePointerBy(0, -1);
+  }
+  bool start = true;
+  bool rightEnds = false;
+  std::vector<int> keys;
+};
+
+void PostRightRelease(QWidget* widget, QPoint local) {
+  QPointF at(local);
+  QCoreApplication::postEvent(widget, new QMouseEvent(QEvent::MouseButtonRelease, at, widget->mapToGlobal(at),
+                                                      Qt::RightButton, Qt::NoButton, Qt::NoModifier));
+}
+
+void PostKey(QWidget* widget, int key) {
+  QCoreApplication::postEvent(widget, new QKeyEvent(QEvent::KeyPress, key, Qt::NoModifier));
+}
+
+}  // namespace
+
+TEST(DragLoop, RightButtonEndsTheDragOnlyForHandlersThatAskForIt) {
+  QWidget surface;
+  surface.resize(100, 100);
+  surface.show();
+  ArrowKeyDrag plain;
+  PostRightRelease(&surface, {5, 6});
+  PostMouse(&surface, QEvent::MouseMove, {7, 8});
+  PostMouse(&surface, QEvent::MouseButtonRelease, {9, 10});
+  EXPECT_TRUE(RunDragLoop(&surface, plain));
+  EXPECT_EQ(plain.moves, (std::vector<CPoint>{{7, 8}}));
+  EXPECT_EQ(plain.ends, (std::vector<CPoint>{{9, 10}}));
+
+  ArrowKeyDrag reframe;
+  reframe.rightEnds = true;
+  PostRightRelease(&surface, {5, 6});
+  EXPECT_TRUE(RunDragLoop(&surface, reframe));
+  EXPECT_EQ(reframe.ends, (std::vector<CPoint>{{5, 6}}));
+  EXPECT_FALSE(reframe.wasCancelled);
+}
+
+// The pointer's new place reaches the handler at once, whether or not the
+// window system reports the move as well.
+TEST(DragLoop, KeysReachTheHandlerWhichCanMoveThePointer) {
+  QWidget surface;
+  surface.resize(100, 100);
+  surface.show();
+  ArrowKeyDrag drag;
+  PostMouse(&surface, QEvent::MouseMove, {10, 12});
+  PostKey(&surface, Qt::Key_Right);
+  PostKey(&surface, Qt::Key_Up);
+  PostKey(&surface, Qt::Key_A);
+  PostMouse(&surface, QEvent::MouseButtonRelease, {11, 11});
+  EXPECT_TRUE(RunDragLoop(&surface, drag));
+  EXPECT_EQ(drag.moves, (std::vector<CPoint>{{10, 12}, {11, 12}, {11, 11}}));
+  EXPECT_EQ(drag.keys, (std::vector<int>{VK_RIGHT, VK_UP, 'A'}));
+  EXPECT_EQ(drag.ends, (std::vector<CPoint>{{11, 11}}));
+}
+
+TEST(DragLoop, IsRefusedWhileAnotherWidgetHoldsTheMouseOrTheHandlerDeclines) {
+  QWidget surface;
+  surface.resize(100, 100);
+  surface.show();
+  QWidget other;
+  other.resize(50, 50);
+  other.show();
+  other.grabMouse();
+  RecordingDrag refused;
+  EXPECT_FALSE(RunDragLoop(&surface, refused));
+  EXPECT_TRUE(refused.ends.empty());
+  other.releaseMouse();
+
+  ArrowKeyDrag declined;
+  declined.start = false;
+  PostMouse(&surface, QEvent::MouseMove, {3, 4});
+  EXPECT_FALSE(RunDragLoop(&surface, declined));
+  EXPECT_TRUE(declined.moves.empty());
+  EXPECT_TRUE(declined.ends.empty());
+  EXPECT_EQ(QWidget::mouseGrabber(), nullptr);
+  QCoreApplication::processEvents();  // the move posted for the declined drag
 }
 
 TEST(JpegPropertiesDialog, TrackBarAndEditBoxFollowEachOther) {

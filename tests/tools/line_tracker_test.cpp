@@ -21,6 +21,18 @@ TEST(LineTracker, EndPointsHitWithinSixUnitsAndTheFirstPointWins) {
   EXPECT_EQ(line.HitTest(0, 0), CLineTracker::kHitNothing);
 }
 
+namespace {
+
+// A step with a name and nothing to restore.
+class NamedStep : public CUndoStep {
+ public:
+  using CUndoStep::CUndoStep;
+  ChangedArea Undo() override { return std::nullopt; }
+  std::unique_ptr<CUndoStep> Capture() const override { return std::make_unique<NamedStep>(GetName()); }
+};
+
+}  // namespace
+
 TEST(UndoStepList, HoldsAtMostThirtyStepsDroppingTheOldest) {
   CLineTracker line;
   for (int i = 1; i <= 31; ++i) {
