@@ -4,6 +4,7 @@
 // image (XOR drawing needs an image-backed painter).
 #include "app/view/kelvora_view.h"
 
+#include <QApplication>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QMenu>
@@ -13,7 +14,9 @@
 #include <QUrl>
 
 #include "app/document/cross_dissolve.h"
+#include "app/document/layer_reframe.h"
 #include "app/view/drop_rule.h"
+#include "app/view/tracker_drag_handler.h"
 #include "app/view/key_point_tooltips.h"
 #include "platform/core/resource_module.h"
 #include "controls/skin_resources.h"
@@ -23,33 +26,6 @@
 namespace {
 
 CPoint ToCPoint(const QPoint& p) { return {p.x(), p.y()}; }
-
-// A move of the frame by whole document units, the undo step pushed before
-// the first real change.
-class CFrameMoveDrag : public CDragHandler {
- public:
-  CFrameMoveDrag(CQuadTracker& frame, const CViewState& state, CPoint start)
-      : m_frame(frame), m_state(state), m_last(start) {}
-  void OnDragMove(CPoint client) override {
-    const CPoint p = m_state.ClientToDocument(client);
-    if (p == m_last) return;
-    if (!m_changed) m_frame.PushGeometryUndoById(m_frame.GetMoveNameId());
-    m_changed = true;
-    const CDoubleRect& r = m_frame.GetBaseRect();
-    const double dx = p.x - m_last.x, dy = p.y - m_last.y;
-    m_frame.SetRect(r.left + dx, r.top + dy, r.right + dx, r.bottom + dy);
-    m_frame.SetRotation(m_frame.GetSine(), m_frame.GetCosine());
-    m_last = p;
-  }
-  void OnDragEnd(CPoint, bool) override {}
-  bool Changed() const { return m_changed; }
-
- private:
-  CQuadTracker& m_frame;
-  const CViewState& m_state;
-  CPoint m_last;
-  bool m_changed = false;
-};
 
 class CPanDrag : public CDragHandler {
  public:
@@ -168,32 +144,47 @@ void CKelvoraView::ShowDissolveFrame(CDib& frame, const CRect& area) {
 
 void CKelvoraView::DrawEditedFrames(QImage& target) {
   const CViewState& state = m_controller.State();
-  auto toWindow = [&](CDoublePoint p) {
-    return QPointF((p.x - state.Scroll().x) * state.Zoom(), (p.y - state.Scroll().y) * state.Zoom());
-  };
   QPainter painter(&target);
-  for (CQuadTracker* frame : {m_controller.EditedFrame(), m_controller.ShownStretchFrame()}) {
-    if (!frame) continue;
-    painter.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
-    painter.setPen(QPen(Qt::white, 1, Qt::DotLine));
-    QPolygonF outline;
-    for (int k = 0; k < 4; ++k) outline << toWindow(frame->GetCorner(k));
-    painter.drawPolygon(outline);
-    painter.setPen(QPen(Qt::white));
-    painter.setBrush(QColor(0, 0, 255));
-    for (int k = 0; k < 4; ++k) painter.drawEllipse(toWindow(frame->GetCorner(k)), 5, 5);
-    if (frame->ShowsMidHandles())
-      for (int k = 0; k < 4; ++k) painter.drawEllipse(toWindow(frame->GetMidPoint(k)), 5, 5);
-    painter.setBrush(Qt::NoBrush);
-  }
+  CPainterDC dc(painter);
+  const int x = state.Scroll().x, y = state.Scroll().y;
+  for (CQuadTracker* frame : {m_controller.EditedFrame(), m_controller.ShownStretchFrame()})
+    if (frame) frame->DrawInView(dc, state.Zoom(), x, y, false);
+  if (!m_controller.Mode().edit.faceRectangleTool) return;
+  const int index = m_document.GetProjectionIndex(-1);
+  CProjection* projection = m_document.GetProjection(index);
+  if (!projection) return;
+  const ProjectionHandles handles = HandlesOfProjection(index);
+  if (handles.eyesLine) projection->EyesLine().DrawInView(dc, state.Zoom(), x, y);
+  if (handles.lipsLine) projection->LipsLine().DrawInView(dc, state.Zoom(), x, y);
+  if (handles.underarmLine) projection->UnderarmLine().DrawInView(dc, state.Zoom(), x, y);
 }
 
-bool CKelvoraView::DragFrame(CQuadTracker& frame, CPoint p, int hit, bool rightButton) {
-  if (hit != CQuadTracker::kHitInside || rightButton) return false;
-  const CPoint start = p;
-  CFrameMoveDrag drag(frame, m_controller.State(), start);
-  RunDragLoop(this, drag);
-  return drag.Changed();
+// The drag runs on the frame itself; the right button drags a copy of a
+// layer's frame instead, and the layer is then re-framed to it (the picture
+// keeps its scale, the frame crops or extends it).
+bool CKelvoraView::DragFrame(CQuadTracker& frame, CPoint, int hit, bool rightButton) {
+  const CViewState& state = m_controller.State();
+  if (rightButton) {
+    auto* layer = dynamic_cast<CLayer*>(&frame);
+    if (!layer) return false;
+    CQuadTracker copy(frame);
+    copy.SetViewMapping(state.Scroll().x, state.Scroll().y, state.Zoom());
+    std::unique_ptr<CQuadDrag> drag = MakeQuadDrag(copy, hit);
+    if (!drag) return false;
+    CTrackerDragHandler handler(*drag, m_pressPoint, [this](CPoint) { update(); });
+    RunDragLoop(this, handler);
+    if (!handler.Changed() || copy.GetSize() == frame.GetSize()) return false;
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const bool reframed = ReframeLayer(*layer, copy);
+    QApplication::restoreOverrideCursor();
+    return reframed;
+  }
+  frame.SetViewMapping(state.Scroll().x, state.Scroll().y, state.Zoom());
+  std::unique_ptr<CQuadDrag> drag = MakeQuadDrag(frame, hit);
+  if (!drag) return false;
+  CTrackerDragHandler handler(*drag, m_pressPoint, [this](CPoint) { repaint(); });
+  RunDragLoop(this, handler);
+  return handler.Changed();
 }
 
 bool CKelvoraView::Pan(CPoint clientPoint) {
@@ -239,6 +230,7 @@ void CKelvoraView::ApplySlidersIfDue(long long nowMs) {
 
 void CKelvoraView::mousePressEvent(QMouseEvent* event) {
   const CPoint point = ToCPoint(event->position().toPoint());
+  m_pressPoint = point;
   bool changed = false;
   if (event->button() == Qt::LeftButton) changed = m_controller.OnLeftButtonDown(point);
   else if (event->button() == Qt::RightButton) changed = m_controller.OnRightButtonDown(point);

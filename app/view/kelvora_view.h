@@ -81,6 +81,7 @@ class CKelvoraView : public CWnd, public CViewWindow {
 
   CKelvoraDoc& m_document;
   CViewController m_controller;
+  CPoint m_pressPoint;  // window pixels of the last press, where a drag starts
   QImage m_dissolveFrame;  // shown over the picture while not null
   CRect m_dissolveArea;
   CDib m_background;

@@ -9,7 +9,7 @@
 #include "app/resources/program_cursors.h"
 #include "app/resources/program_resources.h"
 #include "app/shell/frame_cursors.h"
-#include "app/shell/tracker_drag_handler.h"
+#include "app/view/tracker_drag_handler.h"
 #include "controls/skin_resources.h"
 
 namespace {
