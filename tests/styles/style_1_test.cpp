@@ -168,6 +168,9 @@ TEST_F(Style1Test, FrontPlacementsLieOnTheFrontSamplePhoto) {
   EXPECT_TRUE(inside(eyes, face));
   EXPECT_TRUE(inside(lips, face));
   EXPECT_LT(eyes.bottom, lips.top) << "eyes above the lips";
+  // Items placed on a line take its angle: on an upright portrait the lines are level.
+  EXPECT_EQ(eyes.top, eyes.bottom);
+  EXPECT_EQ(lips.top, lips.bottom);
 }
 
 }  // namespace
