@@ -202,14 +202,14 @@ std::vector<Accessory> Accessories() {
          Sparkle(c, 182, 56, 3.f, kCrystal);
          Sparkle(c, 194, 60, 2.6f, kCrystal);
        }},
-      {"Red satin bow", "Bows", "Satin", [](ItemCanvas& c) { Bow(c, 262, 40, 17, 0.5f, kRedColour); }},
-      {"Black velvet bow", "Bows", "Velvet", [](ItemCanvas& c) { Bow(c, 190, 38, 15, -0.45f, kBlackColour); }},
+      {"Red satin bow", "Bows", "Satin", [](ItemCanvas& c) { Bow(c, 262, 40, 24, 0.5f, kRedColour); }},
+      {"Black velvet bow", "Bows", "Velvet", [](ItemCanvas& c) { Bow(c, 190, 38, 22, -0.45f, kBlackColour); }},
       {"Pink rose", "Flowers", "Fabric",
        [](ItemCanvas& c) {
-         Flower(c, 273, 62, 11, 7, kPink, Colour{190, 70, 110});
-         Flower(c, 273, 62, 6, 5, Colour{240, 150, 175}, Colour{170, 60, 100});
+         Flower(c, 273, 62, 15, 7, kPink, Colour{190, 70, 110});
+         Flower(c, 273, 62, 8, 5, Colour{240, 150, 175}, Colour{170, 60, 100});
        }},
-      {"White daisy", "Flowers", "Fabric", [](ItemCanvas& c) { Flower(c, 184, 52, 10, 12, kWhite, kYellow); }},
+      {"White daisy", "Flowers", "Fabric", [](ItemCanvas& c) { Flower(c, 184, 52, 14, 12, kWhite, kYellow); }},
       {"Black headband", "Headbands", "Fabric",
        [](ItemCanvas& c) { Headband(c, 5, [](float, float y) { return ScaleColour(kBlackColour, 1.4f - 0.006f * y); }); }},
       {"Tortoiseshell headband", "Headbands", "Acetate",

@@ -38,6 +38,17 @@ void PutCaption(CDib& sheet, const std::string& text, int x, int y, int width) {
   sheet.UnlockBits();
 }
 
+// What the document asks of a window: only a background to sample skin
+// colour against (noses and breasts are tinted with it).
+class SheetHost : public CDocumentHost {
+ public:
+  SheetHost() { m_background.Create(GetClientSize(), 0xFFFFFFUL); }
+  CDib* GetBackgroundRaster() override { return &m_background; }
+
+ private:
+  CDib m_background;
+};
+
 // The portrait with the item on it, or (kind -1) the item's own picture on white.
 std::unique_ptr<CDib> TryOn(HINSTANCE style, const CDib& photo, CBaseDatabase& base, const BaseItemRecord& record,
                             int kind) {
@@ -48,7 +59,8 @@ std::unique_ptr<CDib> TryOn(HINSTANCE style, const CDib& photo, CBaseDatabase& b
     if (!white.Create(image->GetSize(), 0xFFFFFFUL)) return nullptr;
     return std::unique_ptr<CDib>(image->DrawToDib(&white, CPoint(0, 0), nullptr));
   }
-  CKelvoraDoc document(style);
+  SheetHost host;
+  CKelvoraDoc document(style, &host);
   if (!document.SetPhoto(std::make_unique<CDib>(photo), 0)) return nullptr;
   const CRect anchors = GetItemPlacement(record);
   if (!document.PutItem(std::move(image), anchors.left, anchors.top, anchors.right, anchors.bottom, kind))

@@ -143,8 +143,9 @@ void DrawGlasses(ItemCanvas& canvas, const GlassesStyle& style) {
     if (style.lens == Lens::aviator) bar(innerX - 2, lensY - 9 * s, 2 * kMidX - innerX + 2, lensY - 9 * s, 0.9f);
   }
   const float outerX = kPupilLeftX - 17 * s - 1, templeY = lensY - 4 * s;
-  bar(std::min(outerX, 181.f), templeY, kEarLeftX, templeY - 2, rim);
-  bar(std::max(2 * kMidX - outerX, 269.f), templeY, kEarRightX, templeY - 2, rim);
+  // The temples, foreshortened: from the lenses' outer edges back to the ears.
+  bar(outerX + 1.5f, templeY, kEarLeftX - 2, templeY - 2, rim);
+  bar(2 * kMidX - outerX - 1.5f, templeY, kEarRightX + 2, templeY - 2, rim);
 }
 
 constexpr Colour kGold{196, 160, 80}, kSilver{190, 192, 196}, kGunmetal{90, 92, 98}, kBlackFrame{28, 26, 26},

@@ -106,7 +106,7 @@ class HairModel {
       return dir;
     }
     if (m_style.parting == Parting::back) {
-      dir = Normalised({p.x - kMidX, p.y - 150});
+      dir = Normalised({p.x - kMidX, p.y - 230});  // combed back: up and a little out
     } else {
       const float split = m_style.parting == Parting::centre ? kMidX : m_style.partX;
       const float sign = p.x >= split ? 1.f : -1.f;
@@ -186,7 +186,9 @@ void DrawHair(ItemCanvas& canvas, const HairStyle& style, unsigned seed) {
       {1 / 70.f, 0.45f, 1.15f, 1.4f, 0.55f, 1.6f},
   };
   for (const Pass& pass : passes) {
-    const int count = static_cast<int>(area * pass.density * (style.curly ? 1.4f : 1.f));
+    // Short strands cover less each: more of them.
+    const float perLength = std::max(1.f, 60.f / maxLength);
+    const int count = static_cast<int>(area * pass.density * perLength * (style.curly ? 1.1f : 1.f));
     for (int n = 0; n < count; ++n) {
       Point seedPoint{random.Uniform(lo.x, hi.x), random.Uniform(lo.y, hi.y)};
       if (!model.Inside(seedPoint)) continue;

@@ -15,7 +15,7 @@ namespace {
 
 using namespace portrait;
 
-constexpr float kBandY = 56;  // where a hat meets the head
+constexpr float kBandY = 60;  // where a hat meets the head
 
 Colour Felt(Colour base, float x, float y, float cx, float cy, float rx, float ry) {
   const float u = std::clamp((x - cx) / rx, -1.f, 1.f), v = std::clamp((y - cy) / ry, -1.f, 1.f);
@@ -113,34 +113,34 @@ struct HeadDress {
 std::vector<HeadDress> HeadDresses() {
   auto fedora = [](Colour felt, Colour band) {
     return [=](ItemCanvas& c) {
-      Brim(c, 80, 10, kBandY, felt);
-      Crown(c, 12, 50, 6, felt);
-      Ribbon(c, 50, 7, band);
+      Brim(c, 94, 11, kBandY, felt);
+      Crown(c, 8, 62, 6, felt);
+      Ribbon(c, 62, 8, band);
     };
   };
   auto sunHat = [](Colour straw, Colour band) {
     return [=](ItemCanvas& c) {
-      FillPortrait(c, [](float px, float py) { return DistanceToEllipse(px, py, kMidX, kBandY + 2, 112, 15); },
+      FillPortrait(c, [](float px, float py) { return DistanceToEllipse(px, py, kMidX, kBandY + 2, 122, 16); },
                    [=](float px, float py) {
                      const float weave = 0.9f + 0.1f * std::sin(std::hypot(px - kMidX, (py - kBandY) * 7) * 1.6f);
                      return ScaleColour(straw, (py > kBandY + 2 ? 0.7f : 1.f) * weave);
                    },
                    1.f);
-      Dome(c, kBandY, 52, 40, kBandY + 1, [=](float px, float py) {
-        return ScaleColour(Felt(straw, px, py, kMidX, kBandY - 20, 52, 40), 0.95f + 0.08f * std::sin(py * 3));
+      Dome(c, kBandY, 62, 46, kBandY + 1, [=](float px, float py) {
+        return ScaleColour(Felt(straw, px, py, kMidX, kBandY - 20, 62, 46), 0.95f + 0.08f * std::sin(py * 3));
       });
-      Ribbon(c, 51, 8, band);
+      Ribbon(c, 61, 9, band);
     };
   };
   auto cap = [](Colour colour) {
     return [=](ItemCanvas& c) {
-      Dome(c, kBandY + 4, 62, 46, kBandY + 6, [=](float px, float py) { return Felt(colour, px, py, kMidX, 40, 62, 46); });
+      Dome(c, kBandY + 4, 70, 54, kBandY + 6, [=](float px, float py) { return Felt(colour, px, py, kMidX, 40, 70, 54); });
       // The visor, seen from the front: a wide crescent below the crown.
       FillPortrait(c, [](float px, float py) {
-                     return std::max(DistanceToEllipse(px, py, kMidX, kBandY + 3, 54, 14), kBandY + 3 - py);
+                     return std::max(DistanceToEllipse(px, py, kMidX, kBandY + 3, 60, 16), kBandY + 3 - py);
                    },
                    [=](float, float py) { return ScaleColour(colour, 0.95f - 0.05f * (py - kBandY)); }, 1.f);
-      Gem(c, kMidX, kBandY - 44, 3, ScaleColour(colour, 0.9f));
+      Gem(c, kMidX, kBandY - 52, 3, ScaleColour(colour, 0.9f));
       for (float x : {-24.f, 24.f})
         FillPortrait(c, [=](float px, float py) { return std::max(std::abs(px - kMidX - x * (kBandY + 6 - py) / 46) - 0.4f, py - kBandY - 5); },
                      ScaleColour(colour, 0.6f), 0.7f);
@@ -151,7 +151,7 @@ std::vector<HeadDress> HeadDresses() {
       const float cs = std::cos(tilt), sn = std::sin(tilt);
       FillPortrait(c, [=](float px, float py) {
                      const float u = (px - kMidX - 8) * cs + (py - 40) * sn, v = -(px - kMidX - 8) * sn + (py - 40) * cs;
-                     return DistanceToEllipse(u, v, 0, 0, 74, 22);
+                     return DistanceToEllipse(u, v, 0, 0, 82, 26);
                    },
                    [=](float px, float py) { return Felt(colour, px, py, kMidX - 10, 28, 74, 26); }, 1.f, 1.2f);
       FillPortrait(c, [](float px, float py) { return DistanceToSegment(px, py, kMidX + 6, 17, kMidX + 8, 12) - 1.f; },
@@ -160,15 +160,15 @@ std::vector<HeadDress> HeadDresses() {
   };
   auto beanie = [](Colour colour, bool pompom) {
     return [=](ItemCanvas& c) {
-      Dome(c, kBandY + 10, 64, 54, kBandY + 14, [=](float px, float py) {
+      Dome(c, kBandY + 10, 70, 62, kBandY + 14, [=](float px, float py) {
         const float rib = 0.88f + 0.12f * std::sin((px - kMidX) * 1.6f);
-        return ScaleColour(Felt(colour, px, py, kMidX, 30, 64, 54), py > kBandY - 2 ? rib : 0.96f + 0.04f * std::sin(py * 2.5f));
+        return ScaleColour(Felt(colour, px, py, kMidX, 30, 70, 62), py > kBandY - 2 ? rib : 0.96f + 0.04f * std::sin(py * 2.5f));
       });
       if (pompom) {
         ItemRandom random(77);
         for (int i = 0; i < 500; ++i) {
           const float a = random.Uniform(0, 6.283f), r = random.Uniform(0, 11);
-          const float x = kMidX + std::cos(a) * r * 0.4f, y = 12 + std::sin(a) * r * 0.4f;
+          const float x = kMidX + std::cos(a) * r * 0.4f, y = 14 + std::sin(a) * r * 0.4f;
           std::vector<ItemCanvas::StrandPoint> tuft = {
               {c.X(x), c.Y(y), c.S(0.7f), colour},
               {c.X(x + std::cos(a) * 7), c.Y(y + std::sin(a) * 7), c.S(0.3f), ScaleColour(colour, 1.2f)}};
@@ -194,22 +194,22 @@ std::vector<HeadDress> HeadDresses() {
       {"Wide sun hat with pink ribbon", "Hats", "Straw", sunHat({224, 200, 150}, {220, 120, 150})},
       {"Bowler", "Hats", "Black",
        [](ItemCanvas& c) {
-         Brim(c, 66, 7, kBandY + 1, {36, 34, 34});
-         Dome(c, kBandY, 54, 44, kBandY + 1, [](float px, float py) { return Felt({40, 38, 38}, px, py, kMidX, 30, 54, 44); });
-         Ribbon(c, 53, 5, {20, 20, 20});
+         Brim(c, 78, 8, kBandY + 1, {36, 34, 34});
+         Dome(c, kBandY, 64, 50, kBandY + 1, [](float px, float py) { return Felt({40, 38, 38}, px, py, kMidX, 30, 64, 50); });
+         Ribbon(c, 63, 6, {20, 20, 20});
        }},
       {"Cloche", "Hats", "Burgundy",
        [](ItemCanvas& c) {
-         Dome(c, kBandY + 8, 66, 52, kBandY + 16, [](float px, float py) { return Felt({110, 30, 44}, px, py, kMidX, 34, 66, 52); });
+         Dome(c, kBandY + 8, 72, 60, kBandY + 14, [](float px, float py) { return Felt({110, 30, 44}, px, py, kMidX, 34, 72, 60); });
          Gem(c, kMidX + 36, kBandY + 6, 4, {230, 220, 200});
        }},
       {"Red baseball cap", "Caps", "Red", cap({180, 30, 36})},
       {"Navy baseball cap", "Caps", "Navy", cap({32, 44, 86})},
       {"Tweed flat cap", "Caps", "Brown",
        [](ItemCanvas& c) {
-         Dome(c, kBandY + 2, 70, 30, kBandY + 4, [](float px, float py) {
+         Dome(c, kBandY + 2, 80, 36, kBandY + 4, [](float px, float py) {
            const float tweed = 0.9f + 0.1f * std::sin(px * 2.1f) * std::sin(py * 2.3f);
-           return ScaleColour(Felt({120, 100, 76}, px, py, kMidX, 40, 70, 30), tweed);
+           return ScaleColour(Felt({120, 100, 76}, px, py, kMidX, 40, 80, 36), tweed);
          });
          FillPortrait(c, [](float px, float py) { return std::max(DistanceToEllipse(px, py, kMidX, kBandY + 2, 50, 8), kBandY + 2 - py); },
                       Colour{90, 74, 56}, 1.f);
@@ -219,10 +219,10 @@ std::vector<HeadDress> HeadDresses() {
       {"Red beret", "Berets", "Red", beret({170, 28, 40}, -0.12f)},
       {"Black beret", "Berets", "Black", beret({36, 34, 36}, -0.1f)},
       {"Navy beret", "Berets", "Navy", beret({34, 46, 90}, 0.1f)},
-      {"Gold crown", "Crowns", "Gold", [](ItemCanvas& c) { MetalCrown(c, {215, 170, 60}, kBandY, 44, 5, 48, true); }},
-      {"Silver crown", "Crowns", "Silver", [](ItemCanvas& c) { MetalCrown(c, {200, 204, 210}, kBandY, 40, 7, 48, true); }},
-      {"Diamond tiara", "Tiaras", "Silver", [](ItemCanvas& c) { MetalCrown(c, {215, 220, 228}, 44, 18, 9, 42, false); }},
-      {"Gold tiara", "Tiaras", "Gold", [](ItemCanvas& c) { MetalCrown(c, {220, 180, 80}, 44, 16, 7, 40, false); }},
+      {"Gold crown", "Crowns", "Gold", [](ItemCanvas& c) { MetalCrown(c, {215, 170, 60}, kBandY - 4, 46, 5, 60, true); }},
+      {"Silver crown", "Crowns", "Silver", [](ItemCanvas& c) { MetalCrown(c, {200, 204, 210}, kBandY - 4, 42, 7, 60, true); }},
+      {"Diamond tiara", "Tiaras", "Silver", [](ItemCanvas& c) { MetalCrown(c, {215, 220, 228}, 40, 20, 9, 50, false); }},
+      {"Gold tiara", "Tiaras", "Gold", [](ItemCanvas& c) { MetalCrown(c, {220, 180, 80}, 40, 18, 7, 48, false); }},
       {"Silk headscarf", "Headscarves", "Blue", scarf({40, 70, 150}, {240, 240, 240}, true)},
       {"Plain headscarf", "Headscarves", "Green", scarf({60, 120, 90}, {}, false)},
   };

@@ -24,7 +24,7 @@ inline constexpr float kChinY = 187;
 inline constexpr float kHairlineY = 68;  // middle of the forehead's top
 inline constexpr float kCrownY = 20;     // top of the head with hair
 // The face oval that hairstyles leave open.
-inline constexpr float kFaceCentreY = 128, kFaceRadiusX = 47, kFaceRadiusY = 61;
+inline constexpr float kFaceCentreY = 128, kFaceRadiusX = 44, kFaceRadiusY = 61;
 // The skull under the hair.
 inline constexpr float kSkullCentreY = 92, kSkullRadiusX = 60, kSkullRadiusY = 70;
 inline constexpr float kEarLeftX = 177, kEarRightX = 274, kEarY = 128, kEarLobeY = 146;

@@ -38,7 +38,9 @@ void DrawForm(ItemCanvas& canvas, const std::function<float(float, float)>& heig
       const float nx = -gx * nz, ny = -gy * nz;
       const float light = -0.45f * nx - 0.5f * ny + 0.74f * nz;  // from the upper left, in front
       const float specular = std::pow(std::max(0.f, light), 24.f) * 0.25f;
-      const float grey = std::clamp(150 * (0.55f + 0.6f * light) * (1 - cavity(px, py)) + 255 * specular, 0.f, 255.f);
+      // Grey 128 takes the skin colour itself; lighter and darker grey, its
+      // lighter and darker shades. A flat patch (light 0.74) lands on 128.
+      const float grey = std::clamp(129 * (0.55f + 0.6f * light) * (1 - cavity(px, py)) + 255 * specular, 0.f, 255.f);
       canvas.Paint(x, y, Grey(grey), alpha);
     }
 }
@@ -90,7 +92,8 @@ void DrawNose(ItemCanvas& canvas, const Nose& nose) {
     const float body = Bump(x, y, kMidX, tipY - 1, nose.wingSpread + 6, 7.5f);
     const float bridge = std::exp(-std::pow((x - kMidX) / (nose.bridgeWidth + 3), 2.f)) *
                          std::clamp((y - top) / (tipY - top), 0.f, 1.f) * (y < tipY + 5 ? 1.f : 0.f);
-    return 1.6f * std::max(body, bridge * 0.8f) - 0.15f;
+    // Never fully opaque: the photo's own skin texture shows through.
+    return std::min(0.8f, 1.2f * std::max(body, bridge * 0.7f) - 0.15f);
   };
   DrawForm(canvas, height, cavity, cover, 9);
 }
@@ -137,7 +140,7 @@ void DrawBreast(ItemCanvas& canvas, const Breast& breast) {
       c = std::max(c, Bump(x, y, cx + side * breast.spread, cy + 4, breast.radius * 1.25f, breast.radius * 1.15f));
     return 1.5f * c - 0.2f;
   };
-  DrawForm(canvas, height, cavity, cover, 22);
+  DrawForm(canvas, height, cavity, cover, 70);
 }
 
 }  // namespace

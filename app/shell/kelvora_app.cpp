@@ -11,6 +11,7 @@
 #include <cstdio>
 #include <filesystem>
 
+#include "app/bases/base_slots.h"
 #include "app/resources/program_icon.h"
 #include "app/resources/program_messages.h"
 #include "app/resources/program_resources.h"
@@ -82,6 +83,9 @@ bool CKelvoraApp::InitInstance(StartupEnvironment environment) {
   LoadSettingsFile(m_settings, m_environment.profilePath,
                    {DefaultApplicationFolder(m_programFolder), m_environment.userDataFolder});
   m_settings.CreateWritableFolders();
+  // Before the frame opens its slots, so the custom slot finds its base.
+  EnsureCustomBase(BaseSlotPath(kCustomBaseSlot, m_settings.GetBasesFolder(), m_settings.GetBasesVarFolder(),
+                                m_settings.baseFiles[kCustomBaseSlot]));
 
   int depth = m_environment.colourDepth ? m_environment.colourDepth() : 32;
   if (depth < 16) {
