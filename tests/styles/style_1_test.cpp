@@ -129,7 +129,9 @@ TEST_F(Style1Test, PlacementsSizesShapesAndColoursRead) {
     CRect placement;
     ASSERT_TRUE(LoadCustomWndRect(name.c_str(), &placement, s_style)) << name;
     EXPECT_GT(placement.Width(), 0) << name;
-    EXPECT_GT(placement.Height(), 0) << name;
+    // The face frames are rectangles; the eyes, lips and underarm lines run level.
+    if (name.ends_with("_FACE")) EXPECT_GT(placement.Height(), 0) << name;
+    else EXPECT_EQ(placement.Height(), 0) << name;
   }
   CPoint smallest, largest;
   ASSERT_TRUE(LoadCustomWndPos("IDR_APPWINDOW_SIZE_MIN", &smallest, s_style));
