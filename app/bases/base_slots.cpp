@@ -1,25 +1,9 @@
 #include "app/bases/base_slots.h"
 
-#include "platform/core/file_system.h"
-
-namespace {
-
-constexpr const char* kCustomBaseTitle = "Custom";
-constexpr const char* kCustomBaseVersion = "3.0";
-
-}  // namespace
-
 std::string BaseSlotPath(int slot, const std::string& basesFolder, const std::string& basesVarFolder,
                          const std::string& fileName) {
   if (fileName.empty()) return {};
   return (slot == kCustomBaseSlot ? basesVarFolder : basesFolder) + fileName;
-}
-
-bool EnsureCustomBase(const std::string& path) {
-  if (path.empty()) return false;
-  if (FileExists(path)) return true;
-  CBaseDatabase base;
-  return base.Create(path, kCustomBaseTitle, kCustomBaseVersion, 0) && base.Save();
 }
 
 bool CBaseSlots::LoadBase(int slot, const std::string& path) {

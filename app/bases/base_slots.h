@@ -20,12 +20,6 @@ inline constexpr int kCustomBaseSlot = 3;
 std::string BaseSlotPath(int slot, const std::string& basesFolder, const std::string& basesVarFolder,
                          const std::string& fileName);
 
-// The custom base starts empty in the user's writable folder: when no main
-// file is at `path`, an empty version 3.0 base is created there. A base that
-// exists is left as it is, whatever its state: it holds the user's items.
-// False when the base is missing and cannot be made.
-bool EnsureCustomBase(const std::string& path);
-
 class CBaseSlots {
  public:
   // Replaces what the slot holds with the database at `path`. An empty path,

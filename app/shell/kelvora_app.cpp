@@ -11,7 +11,7 @@
 #include <cstdio>
 #include <filesystem>
 
-#include "app/bases/base_slots.h"
+#include "app/bases/custom_base.h"
 #include "app/resources/program_icon.h"
 #include "app/resources/program_messages.h"
 #include "app/resources/program_resources.h"
@@ -84,8 +84,7 @@ bool CKelvoraApp::InitInstance(StartupEnvironment environment) {
                    {DefaultApplicationFolder(m_programFolder), m_environment.userDataFolder});
   m_settings.CreateWritableFolders();
   // Before the frame opens its slots, so the custom slot finds its base.
-  EnsureCustomBase(BaseSlotPath(kCustomBaseSlot, m_settings.GetBasesFolder(), m_settings.GetBasesVarFolder(),
-                                m_settings.baseFiles[kCustomBaseSlot]));
+  EnsureCustomBase(m_settings.GetBasePath(kBaseSlotCount - 1));  // the last slot is the custom base
 
   int depth = m_environment.colourDepth ? m_environment.colourDepth() : 32;
   if (depth < 16) {

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "app/bases/base_slots.h"
+#include "app/bases/custom_base.h"
 #include "app/bases/item_record.h"
 #include "tests/bases/database_builders.h"
 
