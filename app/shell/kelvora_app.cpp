@@ -11,6 +11,7 @@
 #include <cstdio>
 #include <filesystem>
 
+#include "app/bases/custom_base.h"
 #include "app/resources/program_icon.h"
 #include "app/resources/program_messages.h"
 #include "app/resources/program_resources.h"
@@ -82,6 +83,8 @@ bool CKelvoraApp::InitInstance(StartupEnvironment environment) {
   LoadSettingsFile(m_settings, m_environment.profilePath,
                    {DefaultApplicationFolder(m_programFolder), m_environment.userDataFolder});
   m_settings.CreateWritableFolders();
+  // Before the frame opens its slots, so the custom slot finds its base.
+  EnsureCustomBase(m_settings.GetBasePath(kBaseSlotCount - 1));  // the last slot is the custom base
 
   int depth = m_environment.colourDepth ? m_environment.colourDepth() : 32;
   if (depth < 16) {

@@ -125,23 +125,26 @@ void AddText(CZipResourceWriter& style, const char* name, const char* type, cons
 
 // Default placements in the pixels of each projection's sample photo. The
 // front ones are fitted to the portrait that is "IDB_PHOTO_W1" (512 × 512);
-// the others assume a head of the same size in the same frame.
+// the others assume a head of the same size in the same frame. The eyes,
+// lips and underarm entries are lines from (left, top) to (right, bottom),
+// and an item placed on a line takes its angle, so they run level: through
+// the pupils, the corners of the mouth and the underarms.
 void AddPlacements(CZipResourceWriter& style) {
   struct Placement {
     const char* name;
     const char* rect;
   };
   const Placement placements[] = {
-      {"IDR_FACE_FRONT_FACE", "178, 62, 284, 184"},  {"IDR_FACE_FRONT_EYES", "188, 92, 262, 114"},
-      {"IDR_FACE_FRONT_LIPS", "200, 136, 250, 158"}, {"IDR_FACE_FRONT_BREAST", "110, 250, 350, 420"},
-      {"IDR_FACE_HALF_FACE", "185, 62, 285, 184"},   {"IDR_FACE_HALF_EYES", "200, 92, 272, 114"},
-      {"IDR_FACE_HALF_LIPS", "212, 136, 258, 158"},  {"IDR_FACE_HALF_BREAST", "120, 250, 360, 420"},
-      {"IDR_FACE_SIDE_FACE", "190, 62, 280, 184"},   {"IDR_FACE_SIDE_EYES", "236, 92, 276, 114"},
-      {"IDR_FACE_SIDE_LIPS", "248, 136, 280, 158"},  {"IDR_FACE_SIDE_BREAST", "150, 250, 350, 420"},
-      {"IDR_FACE_REAR_FACE", "178, 40, 284, 184"},   {"IDR_FACE_REAR_EYES", "188, 92, 262, 114"},
-      {"IDR_FACE_REAR_LIPS", "200, 136, 250, 158"},  {"IDR_FACE_REAR_BREAST", "110, 250, 350, 420"},
-      {"IDR_BODY_FRONT_FACE", "216, 30, 296, 126"},  {"IDR_BODY_FRONT_EYES", "228, 62, 284, 78"},
-      {"IDR_BODY_FRONT_LIPS", "240, 96, 272, 110"},  {"IDR_BODY_FRONT_BREAST", "176, 190, 336, 290"},
+      {"IDR_FACE_FRONT_FACE", "178, 62, 284, 184"},  {"IDR_FACE_FRONT_EYES", "188, 101, 262, 101"},
+      {"IDR_FACE_FRONT_LIPS", "200, 142, 250, 142"}, {"IDR_FACE_FRONT_BREAST", "110, 300, 350, 300"},
+      {"IDR_FACE_HALF_FACE", "185, 62, 285, 184"},   {"IDR_FACE_HALF_EYES", "200, 103, 272, 103"},
+      {"IDR_FACE_HALF_LIPS", "212, 147, 258, 147"},  {"IDR_FACE_HALF_BREAST", "120, 300, 360, 300"},
+      {"IDR_FACE_SIDE_FACE", "190, 62, 280, 184"},   {"IDR_FACE_SIDE_EYES", "236, 103, 276, 103"},
+      {"IDR_FACE_SIDE_LIPS", "248, 147, 280, 147"},  {"IDR_FACE_SIDE_BREAST", "150, 300, 350, 300"},
+      {"IDR_FACE_REAR_FACE", "178, 40, 284, 184"},   {"IDR_FACE_REAR_EYES", "188, 101, 262, 101"},
+      {"IDR_FACE_REAR_LIPS", "200, 142, 250, 142"},  {"IDR_FACE_REAR_BREAST", "110, 300, 350, 300"},
+      {"IDR_BODY_FRONT_FACE", "216, 30, 296, 126"},  {"IDR_BODY_FRONT_EYES", "228, 70, 284, 70"},
+      {"IDR_BODY_FRONT_LIPS", "240, 103, 272, 103"}, {"IDR_BODY_FRONT_BREAST", "176, 240, 336, 240"},
   };
   for (const Placement& placement : placements) AddText(style, placement.name, "wndrect", placement.rect);
   AddText(style, "IDR_APPWINDOW_SIZE_MIN", "wndpos", "800, 600");

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "app/bases/base_slots.h"
+#include "app/bases/custom_base.h"
+#include "app/bases/item_record.h"
 #include "tests/bases/database_builders.h"
 
 namespace {
@@ -52,6 +54,39 @@ TEST(BaseSlots, CustomBaseLivesInTheWritableFolder) {
   EXPECT_EQ(BaseSlotPath(3, "/usr/share/kelvora/Bases/", "/home/u/.local/share/Kelvora/BasesVar/", "Cust1.hbd"),
             "/home/u/.local/share/Kelvora/BasesVar/Cust1.hbd");
   EXPECT_EQ(BaseSlotPath(2, "/b/", "/v/", ""), "");
+}
+
+TEST(BaseSlots, CustomBaseIsCreatedEmptyOnFirstUseAndOpensForWriting) {
+  TemporaryFolder folder;
+  const std::string path = folder.File("Cust1.hbd");
+  ASSERT_TRUE(EnsureCustomBase(path));
+  CBaseSlots slots;
+  ASSERT_TRUE(slots.LoadBase(kCustomBaseSlot, path));
+  CBaseDatabase* custom = slots.Get(kCustomBaseSlot);
+  EXPECT_FALSE(custom->IsReadOnly());
+  EXPECT_TRUE(custom->Records().empty());
+  EXPECT_GE(custom->GetVersion(), 3.0);
+  ASSERT_TRUE(custom->AddItemBlock(testbases::MarkedPayload(1), testbases::MarkedThumbnail(1), testbases::Record("mine")));
+  EXPECT_TRUE(custom->Save());
+}
+
+TEST(BaseSlots, ExistingCustomBaseIsLeftAsItIsAndAMissingFolderFails) {
+  TemporaryFolder folder;
+  const std::string path = folder.File("Cust1.hbd");
+  {
+    CBaseDatabase base;
+    ASSERT_TRUE(base.Create(path, "Custom", "3.0", 0));
+    ASSERT_TRUE(base.AddItemBlock(testbases::MarkedPayload(7), testbases::MarkedThumbnail(7), testbases::Record("kept")));
+    ASSERT_TRUE(base.Save());
+  }
+  ASSERT_TRUE(EnsureCustomBase(path));
+  CBaseDatabase reopened;
+  ASSERT_TRUE(reopened.Open(path, true) && reopened.Load());
+  ASSERT_EQ(reopened.Records().size(), 1u);
+  EXPECT_EQ(GetItemName(reopened.Records()[0]), "kept");
+
+  EXPECT_FALSE(EnsureCustomBase(folder.File("no such folder/Cust1.hbd")));
+  EXPECT_FALSE(EnsureCustomBase(""));
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include <QApplication>
 
+#include "app/bases/base_database.h"
 #include "app/resources/program_messages.h"
 #include "controls/skin_resources.h"
 #include "tests/shell/startup_fixture.h"
@@ -81,6 +82,17 @@ TEST_F(StartupTest, ProfileStyleAndFoldersAreHonoured) {
   WriteProfile("[Options]\nStyleProfile=Dark\\Night.kvstyle\n[Path]\nApplication=" + root.File("elsewhere") + "\n");
   ASSERT_TRUE(app.InitInstance(Environment()));
   EXPECT_THAT(requestedStyles, ElementsAre(root.File("elsewhere/Styles/Dark/Night.kvstyle")));
+}
+
+TEST_F(StartupTest, TheCustomBaseIsCreatedEmptyInBasesVarAndNeverInTheInstallation) {
+  const std::string custom = root.File("custom");
+  WriteProfile("[Path]\nBasesVar=" + custom + "/\n");
+  ASSERT_TRUE(app.InitInstance(Environment()));
+  CBaseDatabase base;
+  ASSERT_TRUE(base.Open(custom + "/Cust1.hbd", false));
+  ASSERT_TRUE(base.Load());
+  EXPECT_TRUE(base.Records().empty());
+  EXPECT_FALSE(std::filesystem::exists(root.File("share/kelvora/Bases/Cust1.hbd")));
 }
 
 }  // namespace
