@@ -84,7 +84,7 @@ bool CKelvoraApp::InitInstance(StartupEnvironment environment) {
                    {DefaultApplicationFolder(m_programFolder), m_environment.userDataFolder});
   m_settings.CreateWritableFolders();
   // Before the frame opens its slots, so the custom slot finds its base.
-  EnsureCustomBase(m_settings.GetBasePath(kBaseSlotCount - 1));  // the last slot is the custom base
+  EnsureCustomBase(m_settings.GetBasePath(kKindCustom));
 
   int depth = m_environment.colourDepth ? m_environment.colourDepth() : 32;
   if (depth < 16) {
