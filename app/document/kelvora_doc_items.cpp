@@ -21,13 +21,6 @@ double Distance(CDoublePoint a, CDoublePoint b) { return std::hypot(b.x - a.x, b
 
 bool SamplesSkin(int kind) { return kind == kKindNose || kind == kKindBreast; }
 
-CRect UnionOf(const CRect& a, const CRect& b) {
-  if (a.IsRectEmpty()) return b;
-  if (b.IsRectEmpty()) return a;
-  CRect united;
-  united.UnionRect(a, b);
-  return united;
-}
 
 }  // namespace
 

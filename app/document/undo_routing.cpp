@@ -43,13 +43,6 @@ LayerTarget LayerTargetOf(const CKelvoraDoc& document, const CEditMode& mode) {
   return {document.GetCurrentLayer(), stretch};
 }
 
-CRect UnionOf(const CRect& a, const CRect& b) {
-  if (a.IsRectEmpty()) return b;
-  if (b.IsRectEmpty()) return a;
-  CRect united;
-  united.UnionRect(a, b);
-  return united;
-}
 
 void RunLayerRule(CKelvoraDoc& document, const CEditMode& mode, UndoDirection direction) {
   const LayerTarget target = LayerTargetOf(document, mode);

@@ -24,13 +24,6 @@ CRect Grown(CRect rect, int margin) {
   return rect;
 }
 
-CRect United(const CRect& a, const CRect& b) {
-  if (a.IsRectEmpty()) return b;
-  if (b.IsRectEmpty()) return a;
-  CRect united;
-  united.UnionRect(a, b);
-  return united;
-}
 
 }  // namespace
 
@@ -68,7 +61,7 @@ CRect CHairStroke::Begin(CPoint q0) {
     const int left = q0.x - m_params.size / 2 - 1, top = q0.y - m_params.size / 2 - 1;
     redraw.SetRect(left, top, left + m_params.size, top + m_params.size);
   }
-  return United(redraw, ToDocument(touched));
+  return UnionOf(redraw, ToDocument(touched));
 }
 
 CRect CHairStroke::Move(CPoint q1) {
@@ -80,7 +73,7 @@ CRect CHairStroke::Move(CPoint q1) {
   const CRect touched = ApplyStep(a, m_lastImage);
   CRect segment(q0.x, q0.y, q1.x, q1.y);
   segment.NormalizeRect();
-  return United(Grown(segment, m_params.size / 2 + 2), ToDocument(touched));
+  return UnionOf(Grown(segment, m_params.size / 2 + 2), ToDocument(touched));
 }
 
 bool CHairStroke::End() {
@@ -138,15 +131,15 @@ CRect CHairStroke::ApplyStep(CPoint a, CPoint b) {
   switch (m_params.tool) {
     case HairStrokeTool::comb:
       Smudge(image, a, b, size, m_params.spread, m_params.strength);
-      touched = Grown(United(SquareAround(a, size), SquareAround(b, size)), 2);
+      touched = Grown(UnionOf(SquareAround(a, size), SquareAround(b, size)), 2);
       break;
     case HairStrokeTool::snippers:
       Erase(image, a, b, size);
-      touched = Grown(United(SquareAround(a, size), SquareAround(b, size)), 2);
+      touched = Grown(UnionOf(SquareAround(a, size), SquareAround(b, size)), 2);
       break;
     case HairStrokeTool::brush:
       PaintLine(image, a, b, size, m_params.spread, m_params.strength, m_params.colour);
-      touched = Grown(United(SquareAround(a, size), SquareAround(b, size)), 2);
+      touched = Grown(UnionOf(SquareAround(a, size), SquareAround(b, size)), 2);
       break;
     case HairStrokeTool::spray:
       // The spray bursts at the new point only; its square is the whole

@@ -9,13 +9,6 @@
 
 namespace {
 
-CRect UnionOf(const CRect& a, const CRect& b) {
-  if (a.IsRectEmpty()) return b;
-  if (b.IsRectEmpty()) return a;
-  CRect united;
-  united.UnionRect(a, b);
-  return united;
-}
 
 bool IsCornerHit(int hit) { return hit >= 0 && hit <= 3; }
 bool IsSideHit(int hit) { return hit >= 4 && hit <= 7; }

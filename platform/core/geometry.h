@@ -95,3 +95,11 @@ struct CRect {
     return true;
   }
 };
+
+// The smallest rectangle holding both; an empty one counts as absent.
+constexpr CRect UnionOf(const CRect& a, const CRect& b) {
+  CRect united;
+  united.UnionRect(a, b);
+  return united;
+}
+
