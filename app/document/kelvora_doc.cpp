@@ -84,6 +84,7 @@ void CKelvoraDoc::ClearDocument() {
     projection.DeleteLayers();
     projection.ClearFrameHistories();
     projection.ResetFrames(m_defaultPlacements[i]);
+    m_fittedFaceShapes[i] = 0;
   }
   m_rememberedProjection = {0, 0};
   m_host->ResetPanels();

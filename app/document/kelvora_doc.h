@@ -125,6 +125,16 @@ class CKelvoraDoc {
 
   const DefaultPlacementTable& GetDefaultPlacements() const { return m_defaultPlacements; }
 
+  // The face shape (a FaceShape of the item records, 0 for none) automatic
+  // fitting found in a projection's photo: the select-by-type dialog's
+  // suggestion.
+  int GetFittedFaceShape(int index) const {
+    return index >= 0 && index < kProjectionCount ? m_fittedFaceShapes[index] : 0;
+  }
+  void SetFittedFaceShape(int index, int shape) {
+    if (index >= 0 && index < kProjectionCount) m_fittedFaceShapes[index] = shape;
+  }
+
  private:
   // The 31 pictures from `before` to `after` over document rectangle `area`.
   void ShowCrossDissolve(CDib& before, CDib& after, const CRect& area);
@@ -158,4 +168,5 @@ class CKelvoraDoc {
   DefaultPlacementTable m_defaultPlacements{};
   std::array<ContourColours, 3> m_contourColours{};
   std::unique_ptr<CDib> m_composeScratch;  // reused by ComposeToView
+  std::array<int, kProjectionCount> m_fittedFaceShapes{};
 };

@@ -18,6 +18,7 @@ int RunAlpha(const CommandArgs& args);
 int RunBase(const CommandArgs& args);
 int RunProject(const CommandArgs& args);
 int RunStroke(const CommandArgs& args);
+int RunFace(const CommandArgs& args);
 
 const std::vector<KvCommand>& AllCommands() {
   static const std::vector<KvCommand> commands = {
@@ -64,6 +65,11 @@ const std::vector<KvCommand>& AllCommands() {
        "--rand replays the spray's numbers (row then column per sample, from the start again when they run out); "
        "defaults pressure 50, no thickness, scale 1.0, colour 000000",
        RunStroke},
+      {"face", "PHOTO [--client W,H]",
+       "automatic face fitting on the photo fitted into the client area (default 1024,768): prints \"face "
+       "L,T,R,B cos,sin\", \"eyes X1,Y1,X2,Y2\", \"lips X1,Y1,X2,Y2\" and \"shape NAME\" in document "
+       "coordinates, or \"no face\"",
+       RunFace},
   };
   return commands;
 }
