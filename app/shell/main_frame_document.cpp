@@ -46,7 +46,7 @@ QString FileDialogFilter() {
 void CMainFrame::CreateView(QBoxLayout& place) {
   m_host = std::make_unique<CFrameDocumentHost>(*this, m_settings);
   m_document->SetHost(m_host.get());
-  m_tools = std::make_unique<CHairViewTools>(*m_document);
+  m_tools = std::make_unique<CDocumentViewTools>(*m_document);
   m_tools->SetSetupSource([this]() -> std::optional<CHairToolSetup> {
     static constexpr HairStrokeTool kStrokeTools[] = {HairStrokeTool::comb, HairStrokeTool::comb,
                                                       HairStrokeTool::snippers, HairStrokeTool::brush,
@@ -59,6 +59,7 @@ void CMainFrame::CreateView(QBoxLayout& place) {
   });
   m_view = new CKelvoraView(*m_document, *m_tools, this);
   m_tools->SetCaptureWidget(m_view);
+  m_tools->SetPressSource([this] { return m_view->PressPoint(); }, [this] { return m_viewMode.edit.currentKind; });
   m_view->setMinimumSize(64, 64);
   place.addWidget(m_view, 1);
   m_view->Controller().SetLayerFramesVisible(m_settings.lTrackersVisible);

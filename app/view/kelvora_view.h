@@ -30,6 +30,8 @@ class CKelvoraView : public CWnd, public CViewWindow {
   void OnInitialUpdate(CSize screenSize);
 
   CViewController& Controller() { return m_controller; }
+  // Window pixels of the last press, where a tool's drag starts.
+  CPoint PressPoint() const { return m_pressPoint; }
   CDib& BackgroundRaster() { return m_background; }
   CRasterDC* ComposedSurface() { return m_composed.get(); }
   CSize ClientSize() const { return {width(), height()}; }
