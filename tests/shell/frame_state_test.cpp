@@ -7,12 +7,15 @@
 
 #include "app/document/item_kinds.h"
 #include "app/shell/frame/accelerator_table.h"
+#include "app/shell/frame/command_enabling.h"
 #include "app/shell/frame/command_handlers.h"
 #include "app/shell/frame/command_table.h"
+#include "app/shell/frame/frame_menus.h"
 #include "app/shell/frame/frame_state.h"
 #include "app/shell/frame/information_pages.h"
 #include "app/shell/frame/session_statistics.h"
 #include "platform/core/virtual_keys.h"
+#include "tests/test_files.h"
 
 namespace {
 
@@ -193,6 +196,58 @@ TEST(SessionStatistics, CountsTriedItemsByKindAndListsOnlyKindsTried) {
   EXPECT_NE(report.find("kind5: 1"), std::string::npos);
   EXPECT_EQ(report.find("kind1:"), std::string::npos);
   EXPECT_NE(report.find("Photos loaded: 1"), std::string::npos);
+}
+
+}  // namespace
+
+namespace {
+
+TEST(CommandSet, KindsNeedAPhotoAndTheirDatabaseAndUndoNeedsAStep) {
+  CCommandHandlers handlers;
+  CommandFacts facts;
+  facts.kindDatabaseOpen = [](int kind) { return kind == kKindGlasses; };
+  EXPECT_FALSE(IsCommandEnabled(1004, facts, handlers)) << "no photo";
+  facts.currentHasPhoto = true;
+  EXPECT_TRUE(IsCommandEnabled(1004, facts, handlers));
+  EXPECT_FALSE(IsCommandEnabled(1003, facts, handlers)) << "the hairstyle database is not open";
+  EXPECT_FALSE(IsCommandEnabled(ID_EDIT_UNDO, facts, handlers));
+  facts.canRedo = true;
+  EXPECT_TRUE(IsCommandEnabled(ID_EDIT_REDO, facts, handlers));
+  EXPECT_FALSE(IsCommandEnabled(ID_GALLERY_ADD, facts, handlers));
+  handlers.Set(ID_GALLERY_ADD, [] {});
+  EXPECT_TRUE(IsCommandEnabled(ID_GALLERY_ADD, facts, handlers));
+  EXPECT_TRUE(IsCommandEnabled(ID_TOOL_COMB, facts, handlers));
+}
+
+}  // namespace
+
+namespace {
+
+TEST(FrameMenus, PhotoMenuKeepsTheCameraDisabledUntilItIsLiveAndShowsKeys) {
+  const auto menu = PhotoMenu([](CommandId id) { return id != ID_CAMERA_ACQUIRE && id != ID_CAMERA_SELECT; });
+  ASSERT_EQ(menu.size(), 5u);
+  EXPECT_EQ(menu[0].text, "Get from camera...\tCtrl+A");
+  EXPECT_FALSE(menu[0].enabled);
+  EXPECT_FALSE(menu[1].enabled);
+  EXPECT_TRUE(menu[2].IsSeparator());
+  EXPECT_EQ(menu[3].text, "Load from file...\tCtrl+L");
+  EXPECT_TRUE(menu[3].enabled);
+  EXPECT_EQ(menu[4].command, ID_LOAD_SAMPLE_PHOTO);
+  const auto mirror = MirrorMenu();
+  ASSERT_EQ(mirror.size(), 2u);
+  EXPECT_EQ(mirror[0].command, 32784u);
+  EXPECT_EQ(mirror[1].command, 32785u);
+}
+
+TEST(FrameMenus, InternetShortcutsGiveTheirUrlOrNothing) {
+  TemporaryFolder folder;
+  const std::string text = "[InternetShortcut]\r\nURL=https://example.org/kelvora\r\n";
+  folder.Write("Web.url", {text.begin(), text.end()});
+  EXPECT_EQ(ReadInternetShortcut(folder.File("Web.url")), "https://example.org/kelvora");
+  EXPECT_EQ(ReadInternetShortcut(folder.File("Mail.url")), "");
+  const std::string none = "[Other]\nURL=x\n";
+  folder.Write("None.url", {none.begin(), none.end()});
+  EXPECT_EQ(ReadInternetShortcut(folder.File("None.url")), "");
 }
 
 }  // namespace
