@@ -33,7 +33,11 @@ void CMainFrame::SyncControls() {
   m_syncing = true;
   ShowRightPanel(m_state.RightPanel());
   for (CSkinPanel* panel : m_panels) {
-    for (CZORButton* button : panel->findChildren<CZORButton*>()) {
+    // The controls' classes carry no Qt meta-object, so they are told apart
+    // by their C++ type.
+    for (QWidget* child : panel->findChildren<QWidget*>()) {
+      auto* button = dynamic_cast<CZORButton*>(child);
+      if (!button) continue;
       const UINT id = button->GetDlgCtrlID();
       if (!id) continue;
       const bool enabled = IsCommandEnabled(id);
@@ -47,8 +51,9 @@ void CMainFrame::SyncControls() {
         if (button->GetToolTipText() != tip) button->SetToolTipText(tip.c_str());
       }
     }
-    for (CZORSlider* slider : panel->findChildren<CZORSlider*>())
-      if (auto value = m_state.SliderValue(slider->GetDlgCtrlID()); value && slider->GetPos() != *value)
+    for (QWidget* child : panel->findChildren<QWidget*>())
+      if (auto* slider = dynamic_cast<CZORSlider*>(child); !slider) continue;
+      else if (auto value = m_state.SliderValue(slider->GetDlgCtrlID()); value && slider->GetPos() != *value)
         slider->SetPos(*value);
   }
   m_syncing = false;
@@ -80,8 +85,8 @@ void CMainFrame::CreateStatusLine() {
   if (!title) return;
   // Left of the title bar's buttons, under them in the stacking order.
   int right = title->width();
-  for (CWnd* control : title->findChildren<CWnd*>())
-    if (control->GetDlgCtrlID() && control->x() > 8) right = std::min(right, control->x());
+  for (QWidget* child : title->findChildren<QWidget*>())
+    if (auto* control = dynamic_cast<CWnd*>(child); control && control->GetDlgCtrlID() && control->x() > 8) right = std::min(right, control->x());
   m_statusLine = new QLabel(title);
   m_statusLine->setObjectName("statusLine");
   m_statusLine->setGeometry(8, 0, std::max(0, right - 16), title->height());
