@@ -13,8 +13,9 @@ namespace {
 constexpr UINT kItemListId = 998;
 
 CZORDibListCtrl* ItemList(QWidget& frame) {
-  for (auto* list : frame.findChildren<CZORDibListCtrl*>())
-    if (list->GetDlgCtrlID() == kItemListId) return list;
+  // The controls carry no meta-object of their own, so Qt cannot pick them out.
+  for (QWidget* child : frame.findChildren<QWidget*>())
+    if (auto* list = dynamic_cast<CZORDibListCtrl*>(child); list && list->GetDlgCtrlID() == kItemListId) return list;
   return nullptr;
 }
 
