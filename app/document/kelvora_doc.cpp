@@ -124,6 +124,25 @@ void CKelvoraDoc::ClearContours() {
   m_pDeformationArea.reset();
 }
 
+void CKelvoraDoc::SetFrameCursors(const CFrameCursors& cursors) {
+  m_cursors = cursors;
+  auto give = [&cursors](CQuadTracker* frame) {
+    if (frame) frame->SetCursors(cursors.rotate, cursors.resize, cursors.move);
+  };
+  for (CProjection& projection : m_projections) {
+    give(&projection.FaceFrame());
+    give(&projection.PrintArea());
+    give(projection.GetPhoto());
+    give(projection.GetMakeup());
+    for (int slot = 0; slot < kSlotCount; ++slot) {
+      give(projection.GetSlot(slot));
+      give(projection.StretchFrame(slot));
+    }
+    for (CLineTracker* line : {&projection.EyesLine(), &projection.LipsLine(), &projection.UnderarmLine()})
+      line->SetEndPointCursor(cursors.linePoint);
+  }
+}
+
 std::unique_ptr<CLayer> CKelvoraDoc::NewLayer(bool showMidHandles) const {
   auto layer = std::make_unique<CLayer>(showMidHandles);
   layer->SetCursors(m_cursors.rotate, m_cursors.resize, m_cursors.move);

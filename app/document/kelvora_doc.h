@@ -32,7 +32,9 @@ class CKelvoraDoc {
   void SetHost(CDocumentHost* host);
   CDocumentHost& Host() const { return *m_host; }
   // Given to every layer the document makes.
-  void SetFrameCursors(const CFrameCursors& cursors) { m_cursors = cursors; }
+  // Kept for the layers made later and handed at once to every frame, line
+  // and layer there is.
+  void SetFrameCursors(const CFrameCursors& cursors);
   const CFrameCursors& GetFrameCursors() const { return m_cursors; }
 
   // --- projections ---

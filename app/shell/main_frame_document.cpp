@@ -12,6 +12,7 @@
 #include "controls/zor_dib_list_ctrl.h"
 #include "platform/qt/dialog_template.h"
 #include "app/document/undo_routing.h"
+#include "app/shell/frame_cursors.h"
 #include "app/shell/frame_document_host.h"
 #include "app/shell/main_frame.h"
 #include "app/view/context_menu.h"
@@ -41,6 +42,7 @@ QString FileDialogFilter() {
 void CMainFrame::CreateView(QBoxLayout& place) {
   m_host = std::make_unique<CFrameDocumentHost>(*this, m_settings);
   m_document->SetHost(m_host.get());
+  m_document->SetFrameCursors(LoadFrameCursors());
   m_tools = std::make_unique<CDocumentViewTools>(*m_document);
   m_tools->SetSetupSource([this]() -> std::optional<CHairToolSetup> {
     static constexpr HairStrokeTool kStrokeTools[] = {HairStrokeTool::comb, HairStrokeTool::comb,
