@@ -125,13 +125,9 @@ class CKelvoraDoc {
 
   const DefaultPlacementTable& GetDefaultPlacements() const { return m_defaultPlacements; }
 
- private:
-  // The 31 pictures from `before` to `after` over document rectangle `area`.
-  void ShowCrossDissolve(CDib& before, CDib& after, const CRect& area);
-  // A new layer with the document's cursors.
-  std::unique_ptr<CLayer> NewLayer(bool showMidHandles) const;
-  // What an item is fitted to: the first corner and the top edge of the
-  // reference quadrilateral, and its rotation.
+  // What an item of `kind` is fitted to: the first corner and the top edge
+  // of the reference quadrilateral, and its rotation. The custom base reads
+  // it to store anchors the fitting puts back in place.
   struct FitReference {
     CDoublePoint corner0;
     CDoublePoint corner1;
@@ -139,6 +135,12 @@ class CKelvoraDoc {
     double sine = 0.0;
   };
   static FitReference ReferenceFor(const CProjection& projection, int kind);
+
+ private:
+  // The 31 pictures from `before` to `after` over document rectangle `area`.
+  void ShowCrossDissolve(CDib& before, CDib& after, const CRect& area);
+  // A new layer with the document's cursors.
+  std::unique_ptr<CLayer> NewLayer(bool showMidHandles) const;
 
   CDocumentHost m_defaultHost;
   CDocumentHost* m_host = &m_defaultHost;
