@@ -137,13 +137,9 @@ class CKelvoraDoc {
     if (index >= 0 && index < kProjectionCount) m_fittedFaceShapes[index] = shape;
   }
 
- private:
-  // The 31 pictures from `before` to `after` over document rectangle `area`.
-  void ShowCrossDissolve(CDib& before, CDib& after, const CRect& area);
-  // A new layer with the document's cursors.
-  std::unique_ptr<CLayer> NewLayer(bool showMidHandles) const;
-  // What an item is fitted to: the first corner and the top edge of the
-  // reference quadrilateral, and its rotation.
+  // What an item of `kind` is fitted to: the first corner and the top edge
+  // of the reference quadrilateral, and its rotation. The custom base reads
+  // it to store anchors the fitting puts back in place.
   struct FitReference {
     CDoublePoint corner0;
     CDoublePoint corner1;
@@ -151,6 +147,12 @@ class CKelvoraDoc {
     double sine = 0.0;
   };
   static FitReference ReferenceFor(const CProjection& projection, int kind);
+
+ private:
+  // The 31 pictures from `before` to `after` over document rectangle `area`.
+  void ShowCrossDissolve(CDib& before, CDib& after, const CRect& area);
+  // A new layer with the document's cursors.
+  std::unique_ptr<CLayer> NewLayer(bool showMidHandles) const;
 
   CDocumentHost m_defaultHost;
   CDocumentHost* m_host = &m_defaultHost;
