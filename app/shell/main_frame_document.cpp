@@ -57,7 +57,7 @@ void CMainFrame::CreateView(QBoxLayout& place) {
   });
   m_view = new CKelvoraView(*m_document, *m_tools, this);
   m_tools->SetCaptureWidget(m_view);
-  m_tools->SetPressSource([this] { return m_view->PressPoint(); }, [this] { return m_viewMode.edit.currentKind; });
+  m_tools->SetPressSource([this] { return m_view->PressPoint(); }, [this] { return m_state.CurrentKind(); });
   m_view->setMinimumSize(64, 64);
   place.addWidget(m_view, 1);
   m_view->Controller().SetLayerFramesVisible(m_settings.lTrackersVisible);
