@@ -22,7 +22,7 @@ class QBoxLayout;
 #include "app/shell/profiles/filter_profile.h"
 #include "app/shell/panels/skin_panel.h"
 #include "app/view/view_mode.h"
-#include "app/view/hair_view_tools.h"
+#include "app/view/contour_view_tools.h"
 #include "app/view/view_tools.h"
 #include "app/shell/settings/settings.h"
 #include "platform/qt/wnd.h"
@@ -122,7 +122,7 @@ class CMainFrame : public CWnd {
   CKelvoraDoc* m_document = nullptr;
   HINSTANCE m_style = nullptr;
   std::unique_ptr<CFrameDocumentHost> m_host;
-  std::unique_ptr<CHairViewTools> m_tools;
+  std::unique_ptr<CContourViewTools> m_tools;
   CKelvoraView* m_view = nullptr;  // a Qt child of the frame
   CFilterProfile m_filterProfile;
   CViewMode m_viewMode;

@@ -12,6 +12,7 @@
 #include "controls/zor_dib_list_ctrl.h"
 #include "platform/qt/dialog_template.h"
 #include "app/document/undo_routing.h"
+#include "app/shell/editing_commands.h"
 #include "app/shell/frame_document_host.h"
 #include "app/shell/main_frame.h"
 #include "app/view/context_menu.h"
@@ -46,7 +47,7 @@ QString FileDialogFilter() {
 void CMainFrame::CreateView(QBoxLayout& place) {
   m_host = std::make_unique<CFrameDocumentHost>(*this, m_settings);
   m_document->SetHost(m_host.get());
-  m_tools = std::make_unique<CHairViewTools>(*m_document);
+  m_tools = std::make_unique<CContourViewTools>(*m_document);
   m_tools->SetSetupSource([this]() -> std::optional<CHairToolSetup> {
     static constexpr HairStrokeTool kStrokeTools[] = {HairStrokeTool::comb, HairStrokeTool::comb,
                                                       HairStrokeTool::snippers, HairStrokeTool::brush,
@@ -59,6 +60,7 @@ void CMainFrame::CreateView(QBoxLayout& place) {
   });
   m_view = new CKelvoraView(*m_document, *m_tools, this);
   m_tools->SetCaptureWidget(m_view);
+  m_tools->SetContourCaptureWidget(m_view);
   m_view->setMinimumSize(64, 64);
   place.addWidget(m_view, 1);
   m_view->Controller().SetLayerFramesVisible(m_settings.lTrackersVisible);
@@ -72,6 +74,7 @@ void CMainFrame::CreateView(QBoxLayout& place) {
   QScreen* screen = QGuiApplication::primaryScreen();
   const QSize size = screen ? screen->size() : QSize(1920, 1080);
   m_view->OnInitialUpdate(CSize(size.width(), size.height()));
+  RegisterEditingCommands(*this, *m_tools, m_settings);
   SyncViewMode();
 }
 
