@@ -4,6 +4,7 @@
 #include "app/tools/magic_wand.h"
 #include "app/tools/selection_contour.h"
 #include "tools/kvtool/area_args.h"
+#include "tools/kvtool/image_io.h"
 
 int RunWand(const CommandArgs& args) {
   const KvCommand& command = FindCommand("wand");
