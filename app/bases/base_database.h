@@ -89,6 +89,12 @@ class CBaseDatabase {
   virtual int CountNameMatches(const std::string& text) const;
   // --- end of the virtual table ---
 
+  // The labels the category choosers offer on each of the five levels for
+  // `choice` (one label per level, "all" for any), from the category tree
+  // labelled by `nameTableRow` of the name table (row 0 when out of range).
+  std::vector<std::vector<std::string>> CategoryLists(const std::vector<std::string>& choice,
+                                                      int nameTableRow = 0) const;
+
   // Rebuilds both stores with only the blocks of the current records, in
   // record order. The callback, when given, hears each record's index.
   bool Compact(const std::function<void(int)>& progress = {});

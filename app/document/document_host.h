@@ -65,6 +65,9 @@ class CDocumentHost {
   // The item list of the current kind, for the projection now current.
   virtual void RefillItemList() {}
 
+  // The main window's status line (what automatic face fitting found).
+  virtual void ShowStatusText(const std::string& text) {}
+
   // --- settings ---
   virtual bool IsMorphingOn() { return false; }
   virtual bool ShowQuestions() { return false; }

@@ -86,6 +86,7 @@ void CKelvoraDoc::ClearDocument() {
     projection.DeleteLayers();
     projection.ClearFrameHistories();
     projection.ResetFrames(m_defaultPlacements[i]);
+    m_fittedFaceShapes[i] = 0;
   }
   m_rememberedProjection = {0, 0};
   m_host->ResetPanels();
@@ -149,6 +150,25 @@ void CKelvoraDoc::ClearContours() {
   m_pInitialContour.reset();
   m_pFinalContour.reset();
   m_pDeformationArea.reset();
+}
+
+void CKelvoraDoc::SetFrameCursors(const CFrameCursors& cursors) {
+  m_cursors = cursors;
+  auto give = [&cursors](CQuadTracker* frame) {
+    if (frame) frame->SetCursors(cursors.rotate, cursors.resize, cursors.move);
+  };
+  for (CProjection& projection : m_projections) {
+    give(&projection.FaceFrame());
+    give(&projection.PrintArea());
+    give(projection.GetPhoto());
+    give(projection.GetMakeup());
+    for (int slot = 0; slot < kSlotCount; ++slot) {
+      give(projection.GetSlot(slot));
+      give(projection.StretchFrame(slot));
+    }
+    for (CLineTracker* line : {&projection.EyesLine(), &projection.LipsLine(), &projection.UnderarmLine()})
+      line->SetEndPointCursor(cursors.linePoint);
+  }
 }
 
 std::unique_ptr<CLayer> CKelvoraDoc::NewLayer(bool showMidHandles) const {

@@ -35,7 +35,9 @@ class CKelvoraDoc {
   void SetHost(CDocumentHost* host);
   CDocumentHost& Host() const { return *m_host; }
   // Given to every layer the document makes.
-  void SetFrameCursors(const CFrameCursors& cursors) { m_cursors = cursors; }
+  // Kept for the layers made later and handed at once to every frame, line
+  // and layer there is.
+  void SetFrameCursors(const CFrameCursors& cursors);
   const CFrameCursors& GetFrameCursors() const { return m_cursors; }
 
   // --- projections ---
@@ -138,13 +140,19 @@ class CKelvoraDoc {
 
   const DefaultPlacementTable& GetDefaultPlacements() const { return m_defaultPlacements; }
 
- private:
-  // The 31 pictures from `before` to `after` over document rectangle `area`.
-  void ShowCrossDissolve(CDib& before, CDib& after, const CRect& area);
-  // A new layer with the document's cursors.
-  std::unique_ptr<CLayer> NewLayer(bool showMidHandles) const;
-  // What an item is fitted to: the first corner and the top edge of the
-  // reference quadrilateral, and its rotation.
+  // The face shape (a FaceShape of the item records, 0 for none) automatic
+  // fitting found in a projection's photo: the select-by-type dialog's
+  // suggestion.
+  int GetFittedFaceShape(int index) const {
+    return index >= 0 && index < kProjectionCount ? m_fittedFaceShapes[index] : 0;
+  }
+  void SetFittedFaceShape(int index, int shape) {
+    if (index >= 0 && index < kProjectionCount) m_fittedFaceShapes[index] = shape;
+  }
+
+  // What an item of `kind` is fitted to: the first corner and the top edge
+  // of the reference quadrilateral, and its rotation. The custom base reads
+  // it to store anchors the fitting puts back in place.
   struct FitReference {
     CDoublePoint corner0;
     CDoublePoint corner1;
@@ -152,6 +160,12 @@ class CKelvoraDoc {
     double sine = 0.0;
   };
   static FitReference ReferenceFor(const CProjection& projection, int kind);
+
+ private:
+  // The 31 pictures from `before` to `after` over document rectangle `area`.
+  void ShowCrossDissolve(CDib& before, CDib& after, const CRect& area);
+  // A new layer with the document's cursors.
+  std::unique_ptr<CLayer> NewLayer(bool showMidHandles) const;
 
   // The view mapping in the contours' form, for contours made later.
   void ApplyContourMapping();
@@ -183,4 +197,5 @@ class CKelvoraDoc {
   std::array<ContourColours, 3> m_contourColours{};
   std::array<ContourColours, 2> m_selectionColours{};
   std::unique_ptr<CDib> m_composeScratch;  // reused by ComposeToView
+  std::array<int, kProjectionCount> m_fittedFaceShapes{};
 };

@@ -1,5 +1,6 @@
 #include "app/resources/program_resources.h"
 
+#include "app/resources/command_strings.h"
 #include "app/resources/program_cursors.h"
 #include "app/resources/program_icon.h"
 #include "app/resources/string_table.h"
@@ -8,6 +9,7 @@ namespace {
 
 CMemoryResourceModule* BuildModule() {
   auto* module = new CMemoryResourceModule;  // lives as long as the process
+  for (const StringTableEntry& entry : ProgramCommandStrings()) module->AddString(entry.id, entry.text);
   for (const StringTableEntry& entry : ProgramStringTable()) module->AddString(entry.id, entry.text);
   AddProgramCursors(*module);
   AddProgramIcon(*module);

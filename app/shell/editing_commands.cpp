@@ -11,6 +11,7 @@
 #include "app/editing/area_operation.h"
 #include "app/editing/deform.h"
 #include "app/editing/edited_layer.h"
+#include "app/shell/frame/frame_state.h"
 #include "app/shell/main_frame.h"
 #include "app/shell/progress_window.h"
 #include "app/view/contour_view_tools.h"
@@ -96,7 +97,7 @@ class CEditingCommands {
  private:
   CAreaControls Controls() {
     CAreaControls controls;
-    controls.thickness = m_frame.ViewMode().eyedropperThickness;
+    controls.thickness = m_frame.State().Thickness();
     if (CSkinPanel* tools = m_frame.Panel(kToolsPanel))
       if (auto* slider = dynamic_cast<CZORSlider*>(GetDlgItem(tools, kPressureSlider))) controls.pressure = slider->GetPos();
     return controls;

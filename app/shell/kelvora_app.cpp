@@ -163,6 +163,7 @@ QIcon CKelvoraApp::ProgramIcon() {
 void CKelvoraApp::ConnectFrame() {
   CMainFrame* frame = m_frame.get();
   frame->SetSaveSettings([this] { SaveSettings(); });
+  frame->SetUrlOpener(m_environment.openUrl);
   frame->SetCommandHandler(ID_CHANGE_OPTIONS, [this] { OnOptions(); });
   frame->SetCommandHandler(ID_HELP_FINDER, [this] { OnHelp(); });
   frame->SetCommandHandler(ID_HELP, [this] { OnHelp(); });

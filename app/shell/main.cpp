@@ -5,6 +5,7 @@
 #include <QTimer>
 
 #include "app/shell/kelvora_app.h"
+#include "app/shell/screenshot_staging.h"
 #include "platform/qt/message_box_qt.h"
 
 int main(int argc, char** argv) {
@@ -24,6 +25,11 @@ int main(int argc, char** argv) {
       QApplication::quit();
     });
   }
+
+  // "--try-on KIND,ITEM": try the ITEM-th item of a kind on at start-up
+  // (for the documentation's screenshots).
+  const int tryOnAt = static_cast<int>(arguments.indexOf("--try-on"));
+  if (tryOnAt > 0 && tryOnAt + 1 < arguments.size()) StageTryOn(arguments[tryOnAt + 1]);
 
   int result = 0;
   {

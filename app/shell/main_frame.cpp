@@ -1,5 +1,6 @@
 #include "app/shell/main_frame.h"
 
+#include <QApplication>
 #include <QBoxLayout>
 #include <QCloseEvent>
 #include <QCursor>
@@ -25,6 +26,7 @@ CMainFrame::CMainFrame(const CSettings& settings, CKelvoraDoc& document, HINSTAN
 }
 
 CMainFrame::~CMainFrame() {
+  if (qApp) qApp->removeEventFilter(this);
   if (m_document) m_document->SetHost(nullptr);
   if (m_settings.autoSave && m_saveSettings) m_saveSettings();
 }
@@ -70,6 +72,9 @@ bool CMainFrame::Create(const PanelTemplateFactory& templates) {
   if (CSkinPanel* strip = Panel(kGalleryStripTemplate)) strip->hide();
   ShowRightPanel(kEmptyPanelTemplate);
   ApplyWindowLimits();
+  CreateStatusLine();
+  qApp->installEventFilter(this);
+  SyncControls();
   return true;
 }
 
@@ -93,6 +98,7 @@ bool CMainFrame::ShowRightPanel(unsigned templateId) {
   if (CSkinPanel* previous = Panel(m_currentRight); previous && previous != next) previous->hide();
   next->show();
   m_currentRight = templateId;
+  m_state.SetRightPanel(templateId);
   return true;
 }
 
@@ -108,19 +114,15 @@ LRESULT CMainFrame::WindowProc(UINT message, WPARAM wParam, LPARAM lParam, const
     close();
     return 0;
   }
-  return CWnd::WindowProc(message, wParam, lParam, text);
-}
-
-void CMainFrame::OnCommand(UINT id, UINT, HWND) {
-  if (id == ID_MINIMIZE_WINDOW) {
-    showMinimized();
-  } else if (id == ID_APP_EXIT_PROGRAM) {
-    PostMessage(this, WM_CLOSE);
-  } else if (auto handler = m_handlers.find(id); handler != m_handlers.end() && handler->second) {
-    handler->second();
-  } else {
-    OnDocumentCommand(id);
+  if (message == WM_HSCROLL || message == WM_VSCROLL) {
+    OnScroll(wParam, lParam);
+    return 0;
   }
+  if (message == WM_SETMESSAGESTRING) {
+    SetStatusText(text);
+    return 0;
+  }
+  return CWnd::WindowProc(message, wParam, lParam, text);
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {

@@ -3,9 +3,14 @@
 // table, docked at their sides around the view's place. One right-hand
 // panel shows at a time. The skinned title bar's buttons minimise the
 // window and ask it to close; closing asks first when confirmations are on.
-// Commands that belong to the application object (options, help) are handed
-// to the handlers it registers; the document's and view's commands come in
-// later and are ignored until then.
+// Its state between commands is a CFrameState; commands of the application
+// object (options, help) and of subsystems built apart (gallery, printing,
+// camera, area operations, deformation) are run by the handlers registered
+// for them, and the latter stay disabled until they are. Files by subject:
+// main_frame.cpp (window and panels), main_frame_document.cpp (view and item
+// kinds), main_frame_commands.cpp (dispatch), main_frame_controls.cpp
+// (buttons, sliders, status text, keys), main_frame_dialogs.cpp (About,
+// information sheet, statistics, pop-up menus).
 #pragma once
 
 #include <array>
@@ -15,12 +20,17 @@
 #include <vector>
 
 class QBoxLayout;
+class QDialog;
 
 #include "app/bases/base_database.h"
 #include "app/document/kelvora_doc.h"
+#include "app/shell/frame/command_handlers.h"
+#include "app/shell/frame/frame_state.h"
+#include "app/shell/frame/session_statistics.h"
 #include "app/shell/frame_document_host.h"
 #include "app/shell/profiles/filter_profile.h"
 #include "app/shell/panels/skin_panel.h"
+#include "app/view/context_menu.h"
 #include "app/view/view_mode.h"
 #include "app/view/contour_view_tools.h"
 #include "app/view/view_tools.h"
@@ -28,20 +38,6 @@ class QBoxLayout;
 #include "platform/qt/wnd.h"
 
 inline constexpr UINT WM_CLOSE = 0x0010;
-
-inline constexpr UINT ID_APP_EXIT_PROGRAM = 1175;
-inline constexpr UINT ID_MINIMIZE_WINDOW = 1176;
-inline constexpr UINT ID_LOAD_SAMPLE_PHOTO = 32773;
-inline constexpr UINT ID_CHANGE_OPTIONS = 1213;
-inline constexpr UINT ID_HELP_FINDER = 57670;
-inline constexpr UINT ID_HELP = 57669;
-inline constexpr UINT ID_LOAD_FROM_FILE = 57601;
-inline constexpr UINT ID_CLEAR_CLIENTS = 57600;
-inline constexpr UINT ID_SELECT_PROJECTION = 1011;
-inline constexpr UINT ID_NEXT_VIEW = 1228;
-inline constexpr UINT ID_PREVIOUS_VIEW = 1229;
-inline constexpr UINT ID_SWITCH_TO_BODY = 1152;
-inline constexpr UINT ID_SWITCH_TO_FACE = 1153;
 
 class CKelvoraView;
 
@@ -65,8 +61,11 @@ class CMainFrame : public CWnd {
   const std::vector<CSkinPanel*>& Panels() const { return m_panels; }
   CSkinPanel* Panel(unsigned templateId) const;
 
-  // Runs `handler` for the command instead of ignoring it.
-  void SetCommandHandler(UINT id, std::function<void()> handler) { m_handlers[id] = std::move(handler); }
+  // Runs `handler` for the command; `enabled`, when given, says when its
+  // button and key are live. Commands the table gives to a handler are
+  // disabled until one is set.
+  void SetCommandHandler(UINT id, std::function<void()> handler, std::function<bool()> enabled = {});
+  bool IsCommandEnabled(UINT id);
   // F1 over a control: its id and the cursor position on the screen.
   void SetContextHelpHandler(std::function<void(UINT id, QPoint at)> handler) { m_contextHelp = std::move(handler); }
   // Called from the destructor: the application saves its settings there.
@@ -83,7 +82,27 @@ class CMainFrame : public CWnd {
   void ReloadFilterProfile() { m_filterProfile.Load(m_settings.GetFilterProfilePath()); }
   CKelvoraDoc* Document() const { return m_document; }
   // What is armed; the panels' buttons set it.
-  CViewMode& ViewMode() { return m_viewMode; }
+  CViewMode& ViewMode() { return m_state.ViewMode(); }
+  CFrameState& State() { return m_state; }
+  CSessionStatistics& Statistics() { return m_statistics; }
+  // Copies the state to the panels: buttons down and enabled, the undo and
+  // redo tooltips, the sliders; shows the state's right-hand panel.
+  void SyncControls();
+  // The host's calls: the sliders follow the layer, or their defaults.
+  void SetSlidersFrom(const CLayer& layer);
+  void ResetSliders();
+  void DisarmTools();
+  // The text the title bar shows (the control under the mouse).
+  std::string StatusText() const;
+  // Where pop-up menus are shown; tests replace it. Returns the chosen
+  // command, 0 for none.
+  using MenuRunner = std::function<UINT(const std::vector<MenuEntry>&, QPoint)>;
+  void SetMenuRunner(MenuRunner runner) { m_menuRunner = std::move(runner); }
+  // Opens the About box's addresses (the desktop's handler).
+  void SetUrlOpener(std::function<bool(const std::string&)> open) { m_openUrl = std::move(open); }
+  // Runs the frame's modal dialogs (About, information sheet); tests look
+  // at them instead of waiting.
+  void SetDialogRunner(std::function<void(QDialog&)> runner) { m_dialogRunner = std::move(runner); }
   // The projection picture of the top bar shows frame `index` of the set.
   void SetProjectionPicture(int index) { m_projectionPicture = index; }
   int ProjectionPicture() const { return m_projectionPicture; }
@@ -91,6 +110,8 @@ class CMainFrame : public CWnd {
   bool OnDocumentCommand(UINT id);
 
   LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam, const std::string& text) override;
+  // The window's keys: a key of the accelerator list posts its command.
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  protected:
   void OnCommand(UINT id, UINT code, HWND control) override;
@@ -99,15 +120,33 @@ class CMainFrame : public CWnd {
 
  private:
   void ApplyWindowLimits();
+  void CreateStatusLine();
+  void RunCommand(UINT id);
+  bool RunFrameCommand(UINT id);
+  void OnScroll(WPARAM wParam, LPARAM lParam);
+  void SetStatusText(const std::string& text);
+  void ChooseTool(UINT id);
+  void ShowPhotoMenu();
+  void ShowMirrorMenu();
+  UINT RunMenu(const std::vector<MenuEntry>& entries);
+  void ShowAbout();
+  void ShowInformationSheet();
+  void ShowStatistics();
+  void RunDialog(QDialog& dialog);
+  // Photo or make-up mode: `edited` is its layer when the mode was entered.
+  void EnterMode(CLayer* edited);
+ public:
+  // 57600: every panel, tool and slider back to the start.
+  void ResetPanels();
+  // The item list's id on the item panels: a click there picks an item.
+  static constexpr UINT kItemListIdForFrame = 998;
+
+ private:
   void CreateView(QBoxLayout& place);
-  // Arms photo or make-up mode (one at a time) and syncs the view.
-  void SetEditMode(bool photo, bool makeup);
   void SyncViewMode();
   void LoadFromFile();
   // An item kind's button: its panel with the kind's list, or off again.
   void ChooseItemKind(int kind);
-  // A hair tool's button: armed, or off again.
-  void ChooseHairTool(HairTool tool);
   void RefillItemList();
   void OnItemListClick();
   CBaseDatabase* KindDatabase(int kind);
@@ -115,7 +154,7 @@ class CMainFrame : public CWnd {
   const CSettings& m_settings;
   std::vector<CSkinPanel*> m_panels;  // owned by the frame as Qt children
   unsigned m_currentRight = 0;
-  std::map<UINT, std::function<void()>> m_handlers;
+  CCommandHandlers m_handlers;
   std::function<void()> m_saveSettings;
   std::function<void(UINT, QPoint)> m_contextHelp;
 
@@ -125,7 +164,13 @@ class CMainFrame : public CWnd {
   std::unique_ptr<CContourViewTools> m_tools;
   CKelvoraView* m_view = nullptr;  // a Qt child of the frame
   CFilterProfile m_filterProfile;
-  CViewMode m_viewMode;
+  CFrameState m_state;
+  CSessionStatistics m_statistics;
+  MenuRunner m_menuRunner;
+  std::function<bool(const std::string&)> m_openUrl;
+  std::function<void(QDialog&)> m_dialogRunner;
+  class QLabel* m_statusLine = nullptr;  // a Qt child of the title bar
+  bool m_syncing = false;
   int m_projectionPicture = 0;
   std::array<std::unique_ptr<CBaseDatabase>, kItemKindCount> m_kindBases;  // opened on first use
 };

@@ -155,6 +155,7 @@ class CQuadTracker {
   std::string GetRedoName() const { return m_history.GetRedoName(); }
   void ClearUndo() { m_history.ClearUndo(); }
   void ClearRedo() { m_history.ClearRedo(); }
+  void RenameNewestUndoStep(std::string name) { m_history.RenameNewestUndoStep(std::move(name)); }
   const CUndoHistory& GetHistory() const { return m_history; }
 
  protected:

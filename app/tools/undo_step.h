@@ -51,6 +51,9 @@ class CUndoStep {
   virtual std::unique_ptr<CUndoStep> Capture() const = 0;
 
   const std::string& GetName() const { return m_name; }
+  // Pairs a step with another object's (the stretch frame's with a layer's
+  // "Deform").
+  void SetName(std::string name) { m_name = std::move(name); }
 
  private:
   std::string m_name;
@@ -82,6 +85,10 @@ class CUndoHistory {
   std::string GetRedoName() const { return m_redoSteps.empty() ? std::string() : m_redoSteps.back()->GetName(); }
   void ClearUndo() { m_undoSteps.clear(); }
   void ClearRedo() { m_redoSteps.clear(); }
+  // Gives the newest undo step a new name; nothing with an empty list.
+  void RenameNewestUndoStep(std::string name) {
+    if (!m_undoSteps.empty()) m_undoSteps.back()->SetName(std::move(name));
+  }
   void Clear() {
     m_undoSteps.clear();
     m_redoSteps.clear();

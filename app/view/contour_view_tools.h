@@ -11,7 +11,7 @@
 #include <functional>
 #include <optional>
 
-#include "app/view/hair_view_tools.h"
+#include "app/view/document_view_tools.h"
 
 class CKelvoraDoc;
 class CLayer;
@@ -23,9 +23,9 @@ struct CWandSetup {
   int thickness = 1;
 };
 
-class CContourViewTools : public CHairViewTools {
+class CContourViewTools : public CDocumentViewTools {
  public:
-  explicit CContourViewTools(CKelvoraDoc& document) : CHairViewTools(document), m_doc(document) {}
+  explicit CContourViewTools(CKelvoraDoc& document) : CDocumentViewTools(document), m_doc(document) {}
   void SetWandSetupSource(std::function<CWandSetup()> source) { m_wandSetup = std::move(source); }
   // Heard after every press that changed an outline.
   void SetOnOutlineChanged(std::function<void()> changed) { m_changed = std::move(changed); }

@@ -31,6 +31,7 @@ class CHairViewTools : public CViewTools {
 
   // The widget whose mouse a stroke captures (the view); not owned.
   void SetCaptureWidget(QWidget* view) { m_view = view; }
+  QWidget* CaptureWidget() const { return m_view; }
   // Asked at every press; nullopt while no hair tool is armed.
   void SetSetupSource(std::function<std::optional<CHairToolSetup>()> source) { m_setup = std::move(source); }
   // Spray numbers for the next strokes (tests); null for the clock-seeded

@@ -9,6 +9,7 @@
 #include <QDropEvent>
 #include <QMenu>
 #include <QMimeData>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QUrl>
@@ -18,6 +19,7 @@
 #include "app/view/drop_rule.h"
 #include "app/view/tracker_drag_handler.h"
 #include "app/view/key_point_tooltips.h"
+#include "app/resources/program_cursors.h"
 #include "platform/core/resource_module.h"
 #include "controls/skin_resources.h"
 #include "platform/qt/drag_loop.h"
@@ -79,6 +81,11 @@ CKelvoraView::CKelvoraView(CKelvoraDoc& document, CViewTools& tools, QWidget* pa
   setMouseTracking(true);
   setFocusPolicy(Qt::ClickFocus);
   m_clock.start();
+  // Zoom, eyedropper, comb, snippers, brush, spray: ViewToolCursor's order.
+  const unsigned toolCursorIds[] = {kZoomCursorId,     kEyedropperCursorId, kCombCursorId,
+                                    kSnippersCursorId, kBrushCursorId,      kSprayCursorId};
+  for (std::size_t i = 0; i < m_toolCursors.size(); ++i)
+    m_toolCursors[i] = LoadCustomCursor(MakeIntResource(toolCursorIds[i]));
   m_menuRunner = [this](const std::vector<MenuEntry>& entries, QPoint at) -> UINT {
     QMenu menu(this);
     AddEntries(menu, entries);
@@ -251,6 +258,45 @@ void CKelvoraView::mouseMoveEvent(QMouseEvent* event) {
                               m_controller.State().ClientToDocument(ToCPoint(event->position().toPoint())));
   }
   setToolTip(tip ? QString::fromStdString(LoadResourceString(tip)) : QString());
+  UpdateCursor(ToCPoint(event->position().toPoint()));
+}
+
+void CKelvoraView::UpdateCursor(CPoint client) {
+  const CViewCursor choice = m_controller.CursorAt(client);
+  switch (choice.kind) {
+    case CViewCursor::Kind::arrow: unsetCursor(); break;
+    case CViewCursor::Kind::unchanged:
+    case CViewCursor::Kind::activeTool: break;
+    case CViewCursor::Kind::tool:
+      if (const HCURSOR& cursor = m_toolCursors[static_cast<std::size_t>(choice.tool)]) setCursor(*cursor);
+      else unsetCursor();
+      break;
+    case CViewCursor::Kind::tracker:
+      // A frame without its own resize or move cursor shows the arrow.
+      if (choice.tracker.cursor) setCursor(*choice.tracker.cursor);
+      else unsetCursor();
+      break;
+  }
+}
+
+void CKelvoraView::keyPressEvent(QKeyEvent* event) {
+  bool repaint = false;
+  if (!m_controller.OnKeyDown(VirtualKeyFromQtKey(event->key()), event->isAutoRepeat() ? 1 : 0, repaint)) {
+    CWnd::keyPressEvent(event);
+    return;
+  }
+  event->accept();
+  if (repaint) update();
+}
+
+void CKelvoraView::keyReleaseEvent(QKeyEvent* event) {
+  bool repaint = false;
+  if (!m_controller.OnKeyUp(VirtualKeyFromQtKey(event->key()), repaint)) {
+    CWnd::keyReleaseEvent(event);
+    return;
+  }
+  event->accept();
+  if (repaint) update();
 }
 
 namespace {

@@ -7,6 +7,7 @@
 
 #include <QElapsedTimer>
 #include <QImage>
+#include <array>
 #include <functional>
 #include <memory>
 
@@ -30,6 +31,8 @@ class CKelvoraView : public CWnd, public CViewWindow {
   void OnInitialUpdate(CSize screenSize);
 
   CViewController& Controller() { return m_controller; }
+  // Window pixels of the last press, where a tool's drag starts.
+  CPoint PressPoint() const { return m_pressPoint; }
   CDib& BackgroundRaster() { return m_background; }
   CRasterDC* ComposedSurface() { return m_composed.get(); }
   CSize ClientSize() const { return {width(), height()}; }
@@ -71,11 +74,15 @@ class CKelvoraView : public CWnd, public CViewWindow {
   void mousePressEvent(QMouseEvent* event) override;
   void mouseDoubleClickEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void keyReleaseEvent(QKeyEvent* event) override;
   void dragEnterEvent(QDragEnterEvent* event) override;
   void dragMoveEvent(QDragMoveEvent* event) override;
   void dropEvent(QDropEvent* event) override;
 
  private:
+  // Shows what the rules choose for the pointer at a window pixel.
+  void UpdateCursor(CPoint client);
   // The frame the mode edits, drawn over the picture in window pixels.
   void DrawEditedFrames(QImage& target);
 
@@ -84,6 +91,7 @@ class CKelvoraView : public CWnd, public CViewWindow {
   CPoint m_pressPoint;  // window pixels of the last press, where a drag starts
   QImage m_dissolveFrame;  // shown over the picture while not null
   CRect m_dissolveArea;
+  std::array<HCURSOR, 6> m_toolCursors;  // by ViewToolCursor
   CDib m_background;
   std::unique_ptr<CRasterDC> m_composed;
   CSliderPause m_sliderPause;

@@ -25,6 +25,24 @@ void CViewController::UpdateMapping() {
   m_document.SetViewMapping(m_state.Scroll().x, m_state.Scroll().y, m_state.Zoom());
 }
 
+bool CViewController::OnKeyDown(int key, int repeats, bool& repaint) {
+  repaint = false;
+  if (!m_document.GetActiveTool()) return false;
+  repaint = m_tools.ActiveToolKeyDown(key, repeats);
+  return true;
+}
+
+bool CViewController::OnKeyUp(int key, bool& repaint) {
+  repaint = false;
+  if (!m_document.GetActiveTool()) return false;
+  repaint = m_tools.ActiveToolKeyUp(key);
+  return true;
+}
+
+CViewCursor CViewController::CursorAt(CPoint client) const {
+  return ViewCursorAt(m_document, m_mode, m_layerFramesVisible, m_state.ClientToDocument(client));
+}
+
 CLayer* CViewController::TargetLayer() const { return EditedLayer(m_document, m_mode.edit); }
 
 CQuadTracker* CViewController::EditedFrame() const {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "app/document/kelvora_doc.h"
+#include "app/view/view_cursor.h"
 #include "app/view/view_mode.h"
 #include "app/view/view_state.h"
 #include "app/view/view_tools.h"
@@ -24,6 +25,15 @@ class CViewController {
   // Mouse presses at a window pixel; true when the view must repaint.
   bool OnLeftButtonDown(CPoint client);
   bool OnRightButtonDown(CPoint client);
+
+  // Keys go to the document's active tool object when there is one. The
+  // result says whether the key was taken (and the view must repaint when
+  // `repaint` comes back set); an untaken key gets the window's default.
+  bool OnKeyDown(int key, int repeats, bool& repaint);
+  bool OnKeyUp(int key, bool& repaint);
+
+  // What the pointer shows at a window pixel.
+  CViewCursor CursorAt(CPoint client) const;
 
   // After zoom or scroll changes: clamp and hand the mapping to the document.
   void UpdateMapping();

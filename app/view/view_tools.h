@@ -16,6 +16,10 @@ class CViewTools {
   virtual bool HairToolPress(CLayer& target, CPoint p) { return false; }
   // The document's active tool object (a selection or deformation outline).
   virtual bool ActiveToolPress(CPoint p) { return false; }
+  // Keys for the active tool object, as virtual-key codes; `repeats` counts
+  // auto-repeats of a held key. True when the view must repaint.
+  virtual bool ActiveToolKeyDown(int key, int repeats) { return false; }
+  virtual bool ActiveToolKeyUp(int key) { return false; }
   virtual void OnPickedColour(COLORREF colour) {}
   virtual void OnOwnColourForFilter(COLORREF colour) {}
 };

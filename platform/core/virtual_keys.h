@@ -2,6 +2,7 @@
 // numbers, so that Qt-free code can read keys without the window system.
 #pragma once
 
+inline constexpr int VK_BACK = 8;
 inline constexpr int VK_RETURN = 13;
 inline constexpr int VK_SHIFT = 16;
 inline constexpr int VK_CONTROL = 17;
@@ -12,3 +13,5 @@ inline constexpr int VK_LEFT = 37;
 inline constexpr int VK_UP = 38;
 inline constexpr int VK_RIGHT = 39;
 inline constexpr int VK_DOWN = 40;
+inline constexpr int VK_INSERT = 45;
+inline constexpr int VK_DELETE = 46;

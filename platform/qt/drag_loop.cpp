@@ -134,6 +134,9 @@ int VirtualKeyFromQtKey(int qtKey) {
     case Qt::Key_Return:
     case Qt::Key_Enter: return VK_RETURN;
     case Qt::Key_Escape: return VK_ESCAPE;
+    case Qt::Key_Backspace: return VK_BACK;
+    case Qt::Key_Insert: return VK_INSERT;
+    case Qt::Key_Delete: return VK_DELETE;
     default:
       // Letters and digits have the same codes on both.
       if ((qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z) || (qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9)) return qtKey;

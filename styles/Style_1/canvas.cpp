@@ -129,6 +129,33 @@ void Canvas::Line(double x0, double y0, double x1, double y1, double width, Rgb 
 
 int TextWidth(const std::string& text) { return text.empty() ? 0 : static_cast<int>(text.size()) * kGlyphAdvance - 1; }
 
+void Canvas::Ring(double cx, double cy, double radius, double width, Rgb colour) {
+  const double reach = radius + width;
+  Shape(
+      cx - reach, cy - reach, cx + reach, cy + reach,
+      [&](double x, double y) { return std::fabs(std::hypot(x - cx, y - cy) - radius) - width / 2; }, colour);
+}
+
+void Canvas::Arc(double cx, double cy, double radius, double from, double to, double width, Rgb colour) {
+  const double reach = radius + width;
+  const double kTurn = 2 * 3.14159265358979323846;
+  Shape(
+      cx - reach, cy - reach, cx + reach, cy + reach,
+      [&](double x, double y) {
+        double angle = std::atan2(y - cy, x - cx);
+        while (angle < from) angle += kTurn;
+        while (angle > from + kTurn) angle -= kTurn;
+        if (angle <= to) return std::fabs(std::hypot(x - cx, y - cy) - radius) - width / 2;
+        // Outside the sweep: the distance to the nearer round end.
+        const double ends[] = {from, to};
+        double best = 1e9;
+        for (double end : ends)
+          best = std::min(best, std::hypot(x - (cx + radius * std::cos(end)), y - (cy + radius * std::sin(end))));
+        return best - width / 2;
+      },
+      colour);
+}
+
 void Canvas::Text(const std::string& text, int x, int y, int scale, Rgb colour) {
   for (char c : text) {
     if (const unsigned char* rows = GlyphRows(c)) {

@@ -35,6 +35,11 @@ class Canvas {
                         Rgb colour);
   void Disc(double cx, double cy, double radius, Rgb colour);
   void Line(double x0, double y0, double x1, double y1, double width, Rgb colour);
+  // A circle's outline of the given stroke width.
+  void Ring(double cx, double cy, double radius, double width, Rgb colour);
+  // Part of a circle's outline with round ends, from angle `from` to `to`
+  // (radians, clockwise on screen from east; `to` > `from`).
+  void Arc(double cx, double cy, double radius, double from, double to, double width, Rgb colour);
   // Text in the built-in pixel font, `scale` pixels per font pixel.
   void Text(const std::string& text, int x, int y, int scale, Rgb colour);
 

@@ -12,6 +12,7 @@
 #include "imagelib/dib.h"
 #include "platform/core/zip_resource_writer.h"
 #include "styles/Style_1/control_pictures.h"
+#include "styles/Style_1/icons.h"
 #include "styles/Style_1/panel_pictures.h"
 
 namespace {
@@ -21,13 +22,20 @@ struct Labelled {
   const char* label;
 };
 
+// The control's icon; the label in the pixel font only for a control the
+// icon set does not know yet.
+Glyph GlyphFor(const std::string& base, const std::string& label) {
+  Glyph icon = IconGlyph(base);
+  return icon ? icon : TextGlyph(label);
+}
+
 void AddTitleBar(CZipResourceWriter& style) {
   // Round buttons kept at the right edge of the title bar, whatever its width.
   const Labelled buttons[] = {{"SYS_HELP", "?"}, {"SYS_MIN", "-"}, {"SYS_EXIT", "X"}};
   const int side = 22;
   for (int i = 0; i < 3; ++i) {
     ButtonLook look{side, side, ButtonShape::kRound, i == 2 ? theme::kWarm : theme::kAccent, ""};
-    AddPushButton(style, buttons[i].base, look, TextGlyph(buttons[i].label));
+    AddPushButton(style, buttons[i].base, look, GlyphFor(buttons[i].base, buttons[i].label));
     AddRoundRegion(style, buttons[i].base, side);
     std::string position = std::to_string(-(3 - i) * (side + 6)) + ", 5";
     style.AddResource((std::string(buttons[i].base) + "_POS").c_str(), "wndpos",
@@ -42,15 +50,15 @@ void AddLeftBar(CZipResourceWriter& style) {
   for (const Labelled& button : buttons) {
     ButtonLook look{64, 40, ButtonShape::kRounded,
                     std::string(button.base) == "APP_EXIT" ? theme::kWarm : theme::kAccent, ""};
-    AddPushButton(style, button.base, look, TextGlyph(button.label));
+    AddPushButton(style, button.base, look, GlyphFor(button.base, button.label));
   }
 }
 
 void AddTopBar(CZipResourceWriter& style) {
   AddProjectionPicture(style, "TOOL_SET_PRJ", 48);
   ButtonLook arrow{24, 48, ButtonShape::kRounded, theme::kAccent, ""};
-  AddPushButton(style, "TOOL_SET_PRJ_PREV", arrow, TextGlyph("<"));
-  AddPushButton(style, "TOOL_SET_PRJ_NEXT", arrow, TextGlyph(">"));
+  AddPushButton(style, "TOOL_SET_PRJ_PREV", arrow, GlyphFor("TOOL_SET_PRJ_PREV", "<"));
+  AddPushButton(style, "TOOL_SET_PRJ_NEXT", arrow, GlyphFor("TOOL_SET_PRJ_NEXT", ">"));
   AddToggle(style, "SWITCH_BODY", {48, 48, ButtonShape::kRounded, theme::kAccent, "BODY"}, ProjectionGlyph(4));
 
   const Labelled kinds[] = {
@@ -59,7 +67,7 @@ void AddTopBar(CZipResourceWriter& style) {
       {"TOOL_SEL_NOSE", "NOSE"},        {"TOOL_SEL_BREAST", "BUST"},     {"TOOL_SEL_ACCESSORIES", "ACCES"},
       {"TOOL_SEL_HEADDRESS", "HAT"},    {"TOOL_SEL_CUSTOM", "MINE"},     {"TOOL_SEL_GALLERY", "GALL"}};
   for (const Labelled& kind : kinds)
-    AddToggle(style, kind.base, {48, 48, ButtonShape::kRounded, theme::kAccent, ""}, TextGlyph(kind.label));
+    AddToggle(style, kind.base, {48, 48, ButtonShape::kRounded, theme::kAccent, ""}, GlyphFor(kind.base, kind.label));
 
   const Labelled tools[] = {{"TOOL_SET_RECT", "FACE"}, {"TOOL_SET_PRNRECT", "AREA"}, {"TOOL_SET_PRYAD", "PULL"},
                             {"TOOL_DEL_LAYER", "DEL"}, {"TOOL_UNDO", "UNDO"},        {"TOOL_REDO", "REDO"}};
@@ -68,9 +76,9 @@ void AddTopBar(CZipResourceWriter& style) {
                     std::string(tool.base) == "TOOL_DEL_LAYER" ? theme::kWarm : theme::kAccent, ""};
     if (std::string(tool.base) == "TOOL_SET_RECT" || std::string(tool.base) == "TOOL_SET_PRNRECT" ||
         std::string(tool.base) == "TOOL_SET_PRYAD")
-      AddToggle(style, tool.base, look, TextGlyph(tool.label));
+      AddToggle(style, tool.base, look, GlyphFor(tool.base, tool.label));
     else
-      AddPushButton(style, tool.base, look, TextGlyph(tool.label));
+      AddPushButton(style, tool.base, look, GlyphFor(tool.base, tool.label));
   }
 }
 
@@ -79,11 +87,11 @@ void AddToolsBar(CZipResourceWriter& style) {
                             {"TOOL_FLIP", "FLIP"},     {"TOOL_BRUSH", "BRUSH"}, {"TOOL_SPRAY", "SPRAY"},
                             {"TOOL_PIPETKA1", "PICK"}, {"TOOL_LASSO", "LASSO"}, {"TOOL_WAND", "WAND"}};
   for (const Labelled& tool : tools)
-    AddToggle(style, tool.base, {44, 40, ButtonShape::kRounded}, TextGlyph(tool.label));
+    AddToggle(style, tool.base, {44, 40, ButtonShape::kRounded}, GlyphFor(tool.base, tool.label));
   for (int thickness = 1; thickness <= 6; ++thickness)
     AddToggle(style, "THICKNESS" + std::to_string(thickness), {24, 24, ButtonShape::kRounded},
               ThicknessGlyph(thickness));
-  AddToggle(style, "FINGER_CHECK", {18, 18, ButtonShape::kRounded}, TextGlyph("+"));
+  AddToggle(style, "FINGER_CHECK", {18, 18, ButtonShape::kRounded}, GlyphFor("FINGER_CHECK", "+"));
   AddSlider(style, "SL_TOOLS", true, 120);
   AddSlider(style, "SL_OPACITY", true, 120);
 }
@@ -92,12 +100,12 @@ void AddRightPanels(CZipResourceWriter& style) {
   for (const char* slider : {"SL_BRIGHTNESS", "SL_CONTRAST", "SL_HUE", "SL_FILTER"})
     AddSlider(style, slider, false, 150);
   const Labelled deform[] = {{"DIST_SRC", "FROM"}, {"DIST_DEST", "TO"}, {"DIST_STAT", "AREA"}, {"DIST_MAKE", "GO"}};
-  for (const Labelled& button : deform) AddPushButton(style, button.base, {48, 28}, TextGlyph(button.label));
-  AddToggle(style, "FILTER", {24, 24}, TextGlyph("F"));
-  AddToggle(style, "TOOL_PIPETKA2", {28, 28}, TextGlyph("PICK"));
-  AddToggle(style, "SLIDESHOW", {64, 28}, TextGlyph("SHOW"));
+  for (const Labelled& button : deform) AddPushButton(style, button.base, {48, 28}, GlyphFor(button.base, button.label));
+  AddToggle(style, "FILTER", {24, 24}, GlyphFor("FILTER", "F"));
+  AddToggle(style, "TOOL_PIPETKA2", {28, 28}, GlyphFor("TOOL_PIPETKA2", "PICK"));
+  AddToggle(style, "SLIDESHOW", {64, 28}, GlyphFor("SLIDESHOW", "SHOW"));
   const Labelled push[] = {{"SELECT", "SELECT"}, {"AUTOFIT", "AUTO"}, {"CUSTADD", "ADD"}, {"CUSTREMOVE", "REMOVE"}};
-  for (const Labelled& button : push) AddPushButton(style, button.base, {64, 28}, TextGlyph(button.label));
+  for (const Labelled& button : push) AddPushButton(style, button.base, {64, 28}, GlyphFor(button.base, button.label));
   AddThumbnailList(style, "BASELIST", 56, 360);
   AddThumbnailList(style, "GALLERYLIST_VERT", 72, 420);
   AddThumbnailList(style, "GALLERYLIST_HORZ", 72, 72);
@@ -109,9 +117,9 @@ void AddDialogs(CZipResourceWriter& style) {
                               {"PREVIEW_RESORT", "SORT"},
                               {"PREVIEW_OK", "OK"},
                               {"PREVIEW_CANCEL", "CANCEL"}};
-  for (const Labelled& button : preview) AddPushButton(style, button.base, {72, 26}, TextGlyph(button.label));
+  for (const Labelled& button : preview) AddPushButton(style, button.base, {72, 26}, GlyphFor(button.base, button.label));
   const Labelled font[] = {{"FONTBOLD", "B"}, {"FONTITALIC", "I"}, {"FONTUNDERLINE", "U"}};
-  for (const Labelled& button : font) AddToggle(style, button.base, {26, 26}, TextGlyph(button.label));
+  for (const Labelled& button : font) AddToggle(style, button.base, {26, 26}, GlyphFor(button.base, button.label));
   const char* projections[] = {"PR_FRONT", "PR_HALF", "PR_SIDE", "PR_REAR"};
   const char* captions[] = {"FRONT", "HALF", "SIDE", "REAR"};
   for (int i = 0; i < 4; ++i)

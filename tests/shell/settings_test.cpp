@@ -105,6 +105,24 @@ TEST_F(SettingsTest, SaveWritesOnlyTheSavedKeysInTableOrder) {
             "[ColorProfiles]\nFilterProfile=Kelvora.kvf\nMakeupProfile=Kelvora Inc\\Winter.kvm\n");
 }
 
+TEST_F(SettingsTest, CategoryChoicesAreReadPerKindAndOnlyChangedOnesWritten) {
+  CSettings settings;
+  settings.LoadSettings(Profile("[Categories_2]\nCurSel1=3\nCurSel5=-7\n[Categories_8]\nCurSel2=1\n"), Where());
+  EXPECT_EQ(settings.categorySelections[2], (CategorySelections{3, 0, 0, 0, -7})) << "range is the list's business";
+  EXPECT_EQ(settings.categorySelections[8], (CategorySelections{0, 1, 0, 0, 0}));
+  EXPECT_EQ(settings.categorySelections[0], (CategorySelections{}));
+
+  settings.categorySelections[8] = {};
+  settings.categorySelections[4] = {0, 0, 2, 0, 0};
+  settings.categorySelectionsChanged[8] = settings.categorySelectionsChanged[4] = true;
+  CIniProfile written = Profile("[Categories_8]\nCurSel2=1\n[Categories_2]\nCurSel1=5\n");
+  settings.SaveSettings(written);
+  EXPECT_EQ(written.GetInt("Categories_8", "CurSel2", -1), 0) << "a cleared choice is written back";
+  EXPECT_EQ(written.GetInt("Categories_4", "CurSel3", -1), 2);
+  EXPECT_EQ(written.GetInt("Categories_2", "CurSel1", -1), 5) << "unchanged here, kept as the profile has it";
+  EXPECT_FALSE(written.HasSection("Categories_0"));
+}
+
 TEST_F(SettingsTest, SlideshowIntervalIsKeptWithinTheDialogRange) {
   for (auto [stored, expected] : {std::pair{"0", 1500}, {"-20", 1500}, {"99999999", 30000}, {"2100", 2100}}) {
     CSettings settings;

@@ -23,6 +23,7 @@ int RunWand(const CommandArgs& args);
 int RunArea(const CommandArgs& args);
 int RunCopyPaste(const CommandArgs& args);
 int RunWarp(const CommandArgs& args);
+int RunFace(const CommandArgs& args);
 
 const std::vector<KvCommand>& AllCommands() {
   static const std::vector<KvCommand> commands = {
@@ -85,6 +86,11 @@ const std::vector<KvCommand>& AllCommands() {
        "copy through a lasso polygon, move the outline by (DX, DY), paste", RunCopyPaste},
       {"warp", "SRC OUT --area \"x,y x,y x,y ...\" --initial \"x,y x,y ...\" --final \"x,y x,y ...\"",
        "the liposuction simulation in photo pixels; with too few vertices OUT is a copy of SRC", RunWarp},
+      {"face", "PHOTO [--client W,H]",
+       "automatic face fitting on the photo fitted into the client area (default 1024,768): prints \"face "
+       "L,T,R,B cos,sin\", \"eyes X1,Y1,X2,Y2\", \"lips X1,Y1,X2,Y2\" and \"shape NAME\" in document "
+       "coordinates, or \"no face\"",
+       RunFace},
   };
   return commands;
 }

@@ -45,6 +45,9 @@ std::string ReadWritableFolder(const CIniProfile& profile, const char* key, cons
   return userFallback;
 }
 
+std::string CategorySection(int slot) { return "Categories_" + std::to_string(slot); }
+std::string CategoryKey(int level) { return "CurSel" + std::to_string(level + 1); }
+
 }  // namespace
 
 std::string NormaliseFolder(std::string folder) {
@@ -96,6 +99,9 @@ void CSettings::LoadSettings(const CIniProfile& profile, const SettingsLocations
   ftp = profile.GetString("Path", "FTP", ftp);
   for (int slot = 0; slot < kBaseFileCount; ++slot)
     baseFiles[slot] = profile.GetString("Bases", "Base_" + std::to_string(slot), baseFiles[slot]);
+  for (int slot = 0; slot < kBaseFileCount; ++slot)
+    for (int level = 0; level < kCategoryChoiceLevels; ++level)
+      categorySelections[slot][level] = profile.GetInt(CategorySection(slot), CategoryKey(level), 0);
 }
 
 void CSettings::SaveSettings(CIniProfile& profile) const {
@@ -106,6 +112,11 @@ void CSettings::SaveSettings(CIniProfile& profile) const {
   profile.WriteString("Options", "StyleProfile", styleProfile);
   profile.WriteString("ColorProfiles", "FilterProfile", filterProfile);
   profile.WriteString("ColorProfiles", "MakeupProfile", makeupProfile);
+  for (int slot = 0; slot < kBaseFileCount; ++slot) {
+    if (!categorySelectionsChanged[slot]) continue;
+    for (int level = 0; level < kCategoryChoiceLevels; ++level)
+      profile.WriteInt(CategorySection(slot), CategoryKey(level), categorySelections[slot][level]);
+  }
 }
 
 bool CSettings::CreateWritableFolders() const {

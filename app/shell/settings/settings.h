@@ -18,6 +18,11 @@
 inline constexpr int kBaseFileCount = 9;
 inline constexpr int kSlideshowIntervalMin = 1500;
 inline constexpr int kSlideshowIntervalMax = 30000;
+inline constexpr int kCategoryChoiceLevels = 5;
+
+// A list's category choice as saved: per level 0 for "all", else the place
+// (from 1) of the chosen label in that level's list.
+using CategorySelections = std::array<int, kCategoryChoiceLevels>;
 
 // Where the defaults of the folders come from.
 struct SettingsLocations {
@@ -64,6 +69,11 @@ class CSettings {
   std::array<std::string, kBaseFileCount> baseFiles = {"Hair1.hbd",    "Glass1.hbd", "Mous1.hbd",
                                                        "Cust1.hbd",    "Eyebrow1.hbd", "Nose1.hbd",
                                                        "Breast1.hbd",  "Accessr1.hbd", "Hdress1.hbd"};
+  // "Categories_0" to "Categories_8": "CurSel1" to "CurSel5" of each kind's
+  // list. Only the kinds whose choice the program changed are saved, so a
+  // choice written into the profile meanwhile is kept.
+  std::array<CategorySelections, kBaseFileCount> categorySelections{};
+  std::array<bool, kBaseFileCount> categorySelectionsChanged{};
 
   // Reads every key, each with the record's current value as its default;
   // the folders default below "Application". The writable folders ("Data",

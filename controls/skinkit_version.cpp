@@ -1,0 +1,3 @@
+#include "controls/skinkit_version.h"
+
+std::string SkinkitVersion() { return KELVORA_VERSION; }
