@@ -49,3 +49,8 @@ std::array<ContourColours, 3> LoadContourColours(HINSTANCE style) {
            {LoadColour(style, 63568, 0x0000FF), LoadColour(style, 63569, 0)},
            {LoadColour(style, 63570, 0xFF0000), LoadColour(style, 63571, 0)}}};
 }
+
+std::array<ContourColours, 2> LoadSelectionColours(HINSTANCE style) {
+  return {{{LoadColour(style, 63562, 255), LoadColour(style, 63563, 0)},
+           {LoadColour(style, 63564, 255), LoadColour(style, 63565, 0)}}};
+}

@@ -21,3 +21,5 @@ struct ContourColours {
   COLORREF fill;
 };
 std::array<ContourColours, 3> LoadContourColours(HINSTANCE style);
+// The lasso's (63562, 63563) and the wand's (63564, 63565) outline colours.
+std::array<ContourColours, 2> LoadSelectionColours(HINSTANCE style);

@@ -3,7 +3,8 @@
 #include "app/document/kelvora_doc.h"
 
 CKelvoraDoc::CKelvoraDoc(HINSTANCE style, CDocumentHost* host)
-    : m_defaultPlacements(LoadDefaultPlacements(style)), m_contourColours(LoadContourColours(style)) {
+    : m_defaultPlacements(LoadDefaultPlacements(style)), m_contourColours(LoadContourColours(style)),
+      m_selectionColours(LoadSelectionColours(style)) {
   SetHost(host);
   for (int i = 0; i < kProjectionCount; ++i) m_projections[i].ResetFrames(m_defaultPlacements[i]);
 }
@@ -12,6 +13,7 @@ CKelvoraDoc::CKelvoraDoc(HINSTANCE style, CDocumentHost* host)
 CKelvoraDoc::~CKelvoraDoc() {
   m_pCurrentLayer = m_pPhotoLayer = m_pMakeupLayer = nullptr;
   ClearContours();
+  for (auto& outline : m_selectionOutlines) outline.reset();
 }
 
 void CKelvoraDoc::SetHost(CDocumentHost* host) { m_host = host ? host : &m_defaultHost; }
@@ -104,17 +106,43 @@ void CKelvoraDoc::SetViewMapping(int x, int y, double zoom) {
     if (CLayer* photo = projection.GetPhoto()) photo->SetViewMapping(x, y, zoom);
     if (CLayer* makeup = projection.GetMakeup()) makeup->SetViewMapping(x, y, zoom);
   }
-  const int contourX = static_cast<int>(x * zoom);
-  const int contourY = static_cast<int>(y * zoom);
-  for (CContour* contour : {m_pInitialContour.get(), m_pFinalContour.get(), m_pDeformationArea.get()}) {
-    if (contour) contour->SetViewMapping(contourX, contourY, zoom);
+  m_contourMapping = {static_cast<int>(x * zoom), static_cast<int>(y * zoom), zoom};
+  ApplyContourMapping();
+}
+
+void CKelvoraDoc::ApplyContourMapping() {
+  const auto [x, y, zoom] = m_contourMapping;
+  for (CContour* contour : {static_cast<CContour*>(m_pInitialContour.get()), static_cast<CContour*>(m_pFinalContour.get()),
+                            static_cast<CContour*>(m_pDeformationArea.get()),
+                            static_cast<CContour*>(m_selectionOutlines[0].get()),
+                            static_cast<CContour*>(m_selectionOutlines[1].get())}) {
+    if (contour) contour->SetViewMapping(x, y, zoom);
   }
 }
 
-void CKelvoraDoc::CreateContours() {
-  m_pInitialContour = std::make_unique<CContour>(m_contourColours[0].line, m_contourColours[0].fill);
-  m_pFinalContour = std::make_unique<CContour>(m_contourColours[1].line, m_contourColours[1].fill);
-  m_pDeformationArea = std::make_unique<CContour>(m_contourColours[2].line, m_contourColours[2].fill);
+// The initial contour and the area are drawn freehand and the final contour
+// only reshaped; the area alone is closed.
+void CKelvoraDoc::CreateContours(bool useCtrlForDrawing) {
+  const auto make = [&](int i, bool closed, bool mayDraw) {
+    auto contour = std::make_unique<CDeformContour>(m_contourColours[i].line, m_contourColours[i].fill, closed,
+                                                    mayDraw, useCtrlForDrawing);
+    contour->SetCursors(m_contourCursors);
+    return contour;
+  };
+  m_pInitialContour = make(0, false, true);
+  m_pFinalContour = make(1, false, false);
+  m_pDeformationArea = make(2, true, true);
+  ApplyContourMapping();
+}
+
+CSelectionContour& CKelvoraDoc::MakeSelectionOutline(SelectionTool tool, bool useCtrlForDrawing) {
+  auto& outline = m_selectionOutlines[static_cast<int>(tool)];
+  const ContourColours& colours = m_selectionColours[static_cast<int>(tool)];
+  if (!outline) outline = std::make_unique<CSelectionContour>(colours.line, colours.fill);
+  outline->SetCursors(m_contourCursors);
+  outline->SetActionMasks(useCtrlForDrawing ? kContourKeyCtrl : 0, kContourKeySpace, kContourKeyShift);
+  ApplyContourMapping();
+  return *outline;
 }
 
 void CKelvoraDoc::ClearContours() {

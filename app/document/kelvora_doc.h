@@ -15,10 +15,13 @@
 #include "app/document/default_placements.h"
 #include "app/document/document_host.h"
 #include "app/document/projection.h"
-#include "app/tools/contour.h"
+#include "app/tools/deform_contour.h"
+#include "app/tools/selection_contour.h"
 
 inline constexpr int kFaceSet = 0;
 inline constexpr int kBodySet = 1;
+
+enum class SelectionTool { lasso = 0, wand = 1 };
 
 class CKelvoraDoc {
  public:
@@ -117,13 +120,23 @@ class CKelvoraDoc {
 
   // --- view and contours ---
   void SetViewMapping(int x, int y, double zoom);
-  void CreateContours();
+  // `useCtrlForDrawing` is the UseCTRLForTracker setting.
+  void CreateContours(bool useCtrlForDrawing = true);
   void ClearContours();
-  CContour* GetInitialContour() const { return m_pInitialContour.get(); }
-  CContour* GetFinalContour() const { return m_pFinalContour.get(); }
-  CContour* GetDeformationArea() const { return m_pDeformationArea.get(); }
+  CDeformContour* GetInitialContour() const { return m_pInitialContour.get(); }
+  CDeformContour* GetFinalContour() const { return m_pFinalContour.get(); }
+  CDeformContour* GetDeformationArea() const { return m_pDeformationArea.get(); }
+  // The lasso's and the wand's outlines, made on first use and kept (with
+  // their copy buffers) until the document goes.
+  CSelectionContour* GetSelectionOutline(SelectionTool tool) const {
+    return m_selectionOutlines[static_cast<int>(tool)].get();
+  }
+  CSelectionContour& MakeSelectionOutline(SelectionTool tool, bool useCtrlForDrawing);
   CContour* GetActiveTool() const { return m_pActiveTool; }
   void SetActiveTool(CContour* contour) { m_pActiveTool = contour; }
+
+  // The cursors every contour shows (the host loads them).
+  void SetContourCursors(const CContourCursors& cursors) { m_contourCursors = cursors; }
 
   const DefaultPlacementTable& GetDefaultPlacements() const { return m_defaultPlacements; }
 
@@ -154,15 +167,26 @@ class CKelvoraDoc {
   // A new layer with the document's cursors.
   std::unique_ptr<CLayer> NewLayer(bool showMidHandles) const;
 
+  // The view mapping in the contours' form, for contours made later.
+  void ApplyContourMapping();
+  struct ContourMapping {
+    int x = 0;
+    int y = 0;
+    double zoom = 1.0;
+  };
+  ContourMapping m_contourMapping;
+  CContourCursors m_contourCursors;
+
   CDocumentHost m_defaultHost;
   CDocumentHost* m_host = &m_defaultHost;
   CFrameCursors m_cursors;
 
   bool m_bAutoColour = true;
   CContour* m_pActiveTool = nullptr;
-  std::unique_ptr<CContour> m_pInitialContour;
-  std::unique_ptr<CContour> m_pFinalContour;
-  std::unique_ptr<CContour> m_pDeformationArea;
+  std::unique_ptr<CDeformContour> m_pInitialContour;
+  std::unique_ptr<CDeformContour> m_pFinalContour;
+  std::unique_ptr<CDeformContour> m_pDeformationArea;
+  std::array<std::unique_ptr<CSelectionContour>, 2> m_selectionOutlines;
   int m_nMode = kFaceSet;
   std::array<int, 2> m_rememberedProjection{0, 0};
   CLayer* m_pCurrentLayer = nullptr;
@@ -171,6 +195,7 @@ class CKelvoraDoc {
   std::array<CProjection, kProjectionCount> m_projections;
   DefaultPlacementTable m_defaultPlacements{};
   std::array<ContourColours, 3> m_contourColours{};
+  std::array<ContourColours, 2> m_selectionColours{};
   std::unique_ptr<CDib> m_composeScratch;  // reused by ComposeToView
   std::array<int, kProjectionCount> m_fittedFaceShapes{};
 };

@@ -4,6 +4,12 @@ namespace {
 
 // Command texts carry status text and tooltip separated by a newline.
 constexpr StringTableEntry kStrings[] = {
+    {1029, "Lasso Tool"},
+    {1030, "Magic Wand"},
+    {1177, "Start simulation"},
+    {1178, "Initial contour. Press and hold CTRL while outlining"},
+    {1179, "Final contour"},
+    {1180, "Set area. Press and hold CTRL while outlining"},
     {32771, "Get from camera..."},
     {32773, "Load sample photo"},
     {32783, "Show or hide layers tracker"},

@@ -32,7 +32,7 @@ class QDialog;
 #include "app/shell/panels/skin_panel.h"
 #include "app/view/context_menu.h"
 #include "app/view/view_mode.h"
-#include "app/view/document_view_tools.h"
+#include "app/view/contour_view_tools.h"
 #include "app/view/view_tools.h"
 #include "app/shell/settings/settings.h"
 #include "platform/qt/wnd.h"
@@ -161,7 +161,7 @@ class CMainFrame : public CWnd {
   CKelvoraDoc* m_document = nullptr;
   HINSTANCE m_style = nullptr;
   std::unique_ptr<CFrameDocumentHost> m_host;
-  std::unique_ptr<CDocumentViewTools> m_tools;
+  std::unique_ptr<CContourViewTools> m_tools;
   CKelvoraView* m_view = nullptr;  // a Qt child of the frame
   CFilterProfile m_filterProfile;
   CFrameState m_state;

@@ -12,6 +12,7 @@
 #include "controls/zor_dib_list_ctrl.h"
 #include "platform/qt/dialog_template.h"
 #include "app/document/undo_routing.h"
+#include "app/shell/editing_commands.h"
 #include "app/shell/frame_cursors.h"
 #include "app/shell/frame_document_host.h"
 #include "app/shell/main_frame.h"
@@ -43,7 +44,7 @@ void CMainFrame::CreateView(QBoxLayout& place) {
   m_host = std::make_unique<CFrameDocumentHost>(*this, m_settings);
   m_document->SetHost(m_host.get());
   m_document->SetFrameCursors(LoadFrameCursors());
-  m_tools = std::make_unique<CDocumentViewTools>(*m_document);
+  m_tools = std::make_unique<CContourViewTools>(*m_document);
   m_tools->SetSetupSource([this]() -> std::optional<CHairToolSetup> {
     static constexpr HairStrokeTool kStrokeTools[] = {HairStrokeTool::comb, HairStrokeTool::comb,
                                                       HairStrokeTool::snippers, HairStrokeTool::brush,
@@ -57,6 +58,7 @@ void CMainFrame::CreateView(QBoxLayout& place) {
   });
   m_view = new CKelvoraView(*m_document, *m_tools, this);
   m_tools->SetCaptureWidget(m_view);
+  m_tools->SetContourCaptureWidget(m_view);
   m_tools->SetPressSource([this] { return m_view->PressPoint(); }, [this] { return m_state.CurrentKind(); });
   m_view->setMinimumSize(64, 64);
   place.addWidget(m_view, 1);
@@ -76,6 +78,7 @@ void CMainFrame::CreateView(QBoxLayout& place) {
   QScreen* screen = QGuiApplication::primaryScreen();
   const QSize size = screen ? screen->size() : QSize(1920, 1080);
   m_view->OnInitialUpdate(CSize(size.width(), size.height()));
+  RegisterEditingCommands(*this, *m_tools, m_settings);
   SyncViewMode();
 }
 

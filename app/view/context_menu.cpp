@@ -8,8 +8,8 @@
 namespace {
 
 constexpr unsigned kKindCommands[kItemKindCount] = {1003, 1004, 1005, 1006, 1007, 1008, 1009, 1010, 1200};
-constexpr unsigned kAreaCommands[] = {1033, 1034, 1035, 1036};  // fill, blur, clear, paste
-const char* const kAreaTexts[] = {"Fill", "Blur", "Clear", "Paste"};
+constexpr unsigned kAreaCommands[] = {1031, 1032, 1033, 1034, 1036};
+const char* const kAreaTexts[] = {"Fill\tCtrl+F", "Blur\tCtrl+B", "Clear\tCtrl+D", "Copy\tCtrl+C", "Paste\tCtrl+V"};
 
 MenuEntry Entry(unsigned command, std::string text, bool checked = false) {
   MenuEntry entry;

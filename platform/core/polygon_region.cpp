@@ -60,9 +60,9 @@ bool CPolygonRegion::PtInRegion(int x, int y) const {
   return winding != 0;
 }
 
-CRect CPolygonRegion::GetRgnBox() const {
+void CPolygonRegion::ForEachSpan(const std::function<void(int y, int left, int right)>& span) const {
   const std::size_t count = m_vertices.size();
-  if (count < 2) return {};
+  if (count < 2) return;
 
   struct Edge {
     CPoint from, to;
@@ -74,15 +74,13 @@ CRect CPolygonRegion::GetRgnBox() const {
     const CPoint to = m_vertices[(i + 1) % count];
     if (from.y != to.y) edges.push_back({from, to, std::min(from.y, to.y), std::max(from.y, to.y)});
   }
-  if (edges.empty()) return {};
+  if (edges.empty()) return;
   std::sort(edges.begin(), edges.end(), [](const Edge& a, const Edge& b) { return a.top < b.top; });
 
   long long firstRow = edges.front().top;
   long long lastRow = firstRow;
   for (const Edge& edge : edges) lastRow = std::max<long long>(lastRow, edge.bottom);
 
-  bool any = false;
-  CRect box;
   std::vector<const Edge*> active;
   std::vector<Crossing> crossings;
   std::size_t nextEdge = 0;
@@ -99,25 +97,43 @@ CRect CPolygonRegion::GetRgnBox() const {
 
     // Left of every threshold all edges count, and they cancel out on a
     // closed polygon; each threshold passed drops its edge's direction.
+    // Neighbouring inside runs are joined, so each run is reported once.
     int winding = 0;
+    long long runLeft = 0;
+    long long runRight = 0;
+    bool inRun = false;
     for (std::size_t i = 0; i + 1 < crossings.size(); ++i) {
       winding -= crossings[i].direction;
       const long long spanLeft = crossings[i].threshold;
       const long long spanRight = crossings[i + 1].threshold;
       if (winding == 0 || spanRight <= spanLeft) continue;
-      // Thresholds stay within the vertices' x range and rows within their y
-      // range, so every value fits an int.
-      const CRect span(static_cast<int>(spanLeft), static_cast<int>(y), static_cast<int>(spanRight),
-                       static_cast<int>(y + 1));
-      if (!any) {
-        box = span;
-        any = true;
-      } else {
-        box.left = std::min(box.left, span.left);
-        box.right = std::max(box.right, span.right);
-        box.bottom = span.bottom;
+      if (inRun && spanLeft == runRight) {
+        runRight = spanRight;
+        continue;
       }
+      // Thresholds stay within the vertices' x range and rows within their
+      // y range, so every value fits an int.
+      if (inRun) span(static_cast<int>(y), static_cast<int>(runLeft), static_cast<int>(runRight));
+      runLeft = spanLeft;
+      runRight = spanRight;
+      inRun = true;
     }
+    if (inRun) span(static_cast<int>(y), static_cast<int>(runLeft), static_cast<int>(runRight));
   }
+}
+
+CRect CPolygonRegion::GetRgnBox() const {
+  bool any = false;
+  CRect box;
+  ForEachSpan([&](int y, int left, int right) {
+    if (!any) {
+      box = CRect(left, y, right, y + 1);
+      any = true;
+    } else {
+      box.left = std::min(box.left, left);
+      box.right = std::max(box.right, right);
+      box.bottom = y + 1;
+    }
+  });
   return box;
 }

@@ -14,6 +14,7 @@
 // does. Both queries use the same per-edge test, so they always agree.
 #pragma once
 
+#include <functional>
 #include <span>
 #include <vector>
 
@@ -34,6 +35,12 @@ class CPolygonRegion {
   // the region; (0, 0, 0, 0) when it has none. Walks the rows between the
   // highest and lowest vertex.
   CRect GetRgnBox() const;
+
+  // Every run of inside pixels, row by row from the top, left to right:
+  // `span(y, left, right)` with right exclusive. The same pixels PtInRegion
+  // answers true for, found in time proportional to the rows and edges
+  // rather than to the pixels. Runs of one row may touch but never overlap.
+  void ForEachSpan(const std::function<void(int y, int left, int right)>& span) const;
 
   bool IsEmpty() const { return GetRgnBox().IsRectEmpty(); }
   const std::vector<CPoint>& GetVertices() const { return m_vertices; }

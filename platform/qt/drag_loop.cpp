@@ -76,6 +76,10 @@ class DragFilter : public QObject, public CDragPointer {
         else m_handler.OnDragKey(VirtualKeyFromQtKey(key), *this);
         return true;
       }
+      case QEvent::KeyRelease:
+        if (!static_cast<QKeyEvent*>(event)->isAutoRepeat())
+          m_handler.OnDragKeyUp(VirtualKeyFromQtKey(static_cast<QKeyEvent*>(event)->key()));
+        return true;
       case QEvent::UngrabMouse:
         Finish(false, m_last);
         return false;

@@ -24,6 +24,9 @@ class CDragHandler {
   // one); Escape cancels instead. `pointer` moves the mouse pointer, and the
   // handler hears the pointer's new place as a move.
   virtual void OnDragKey(int virtualKey, CDragPointer& pointer) {}
+  // A key released during the drag (auto-repeat left out): outlines keep
+  // the set of held keys that steer them.
+  virtual void OnDragKeyUp(int virtualKey) {}
 };
 
 // Captures the mouse for `capture` and runs until the left button (or, when

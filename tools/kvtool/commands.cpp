@@ -18,6 +18,11 @@ int RunAlpha(const CommandArgs& args);
 int RunBase(const CommandArgs& args);
 int RunProject(const CommandArgs& args);
 int RunStroke(const CommandArgs& args);
+int RunMask(const CommandArgs& args);
+int RunWand(const CommandArgs& args);
+int RunArea(const CommandArgs& args);
+int RunCopyPaste(const CommandArgs& args);
+int RunWarp(const CommandArgs& args);
 int RunFace(const CommandArgs& args);
 
 const std::vector<KvCommand>& AllCommands() {
@@ -65,6 +70,22 @@ const std::vector<KvCommand>& AllCommands() {
        "--rand replays the spray's numbers (row then column per sample, from the start again when they run out); "
        "defaults pressure 50, no thickness, scale 1.0, colour 000000",
        RunStroke},
+      {"mask", "--polygon \"x,y x,y ...\" --width W --height H --radius R OUT.bmp",
+       "a lasso's selection mask, feathered for radius R, as a grey picture (0 = selected); prints \"origin X Y\" "
+       "and \"size MW MH\"",
+       RunMask},
+      {"wand", "LAYER.bmp ALPHA.pcx X Y --pressure P OUT.bmp [--thickness T]",
+       "the magic wand's mask at image pixel (X, Y), feathered by thickness T; prints \"origin X Y\" and "
+       "\"size MW MH\", or \"nothing\" when the pixel is outside",
+       RunWand},
+      {"area", "blur|clear|fill LAYER.bmp ALPHA.pcx OUT.bmp OUT.pcx --polygon \"x,y ...\" --pressure P --thickness T "
+       "[--colour RRGGBB]",
+       "an area command through a lasso polygon (image pixels)", RunArea},
+      {"copypaste", "LAYER.bmp ALPHA.pcx OUT.bmp OUT.pcx --polygon \"x,y ...\" --thickness T --shift DX,DY "
+       "[--opacity N]",
+       "copy through a lasso polygon, move the outline by (DX, DY), paste", RunCopyPaste},
+      {"warp", "SRC OUT --area \"x,y x,y x,y ...\" --initial \"x,y x,y ...\" --final \"x,y x,y ...\"",
+       "the liposuction simulation in photo pixels; with too few vertices OUT is a copy of SRC", RunWarp},
       {"face", "PHOTO [--client W,H]",
        "automatic face fitting on the photo fitted into the client area (default 1024,768): prints \"face "
        "L,T,R,B cos,sin\", \"eyes X1,Y1,X2,Y2\", \"lips X1,Y1,X2,Y2\" and \"shape NAME\" in document "

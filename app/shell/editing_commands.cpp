@@ -1,0 +1,165 @@
+// Arming follows one rule for every outline: the other tools are disarmed,
+// the outline is made when absent and becomes the document's active tool
+// object; pressing its button again disarms it. The controls a command
+// reads (pressure slider 1040, the thickness button, the colour) are read
+// when it runs.
+#include "app/shell/editing_commands.h"
+
+#include <QKeySequence>
+#include <QShortcut>
+
+#include "app/editing/area_operation.h"
+#include "app/editing/deform.h"
+#include "app/editing/edited_layer.h"
+#include "app/shell/frame/frame_state.h"
+#include "app/shell/main_frame.h"
+#include "app/shell/progress_window.h"
+#include "app/view/contour_view_tools.h"
+#include "app/view/kelvora_view.h"
+#include "controls/zor_ctrl_wnd.h"
+#include "controls/zor_slider.h"
+#include "platform/core/resource_module.h"
+#include "platform/qt/dialog_template.h"
+
+namespace {
+
+constexpr unsigned kToolsPanel = 103;
+constexpr unsigned kImagePanel = 112;
+constexpr unsigned kPressureSlider = 1040;
+
+class CEditingCommands {
+ public:
+  CEditingCommands(CMainFrame& frame, CContourViewTools& tools, const CSettings& settings)
+      : m_frame(frame), m_document(*frame.Document()), m_tools(tools), m_settings(settings) {}
+
+  void ArmSelection(SelectionTool tool) {
+    CSelectionContour* outline = m_document.GetSelectionOutline(tool);
+    if (outline && m_document.GetActiveTool() == outline) {
+      Disarm();
+      return;
+    }
+    DisarmOthers();
+    CSelectionContour& made = m_document.MakeSelectionOutline(tool, m_settings.useCtrlForTracker);
+    made.ClearVertices();
+    m_selection = tool;
+    m_document.SetActiveTool(&made);
+    Sync();
+  }
+
+  void ArmContour(unsigned command) {
+    if (!m_document.GetInitialContour()) m_document.CreateContours(m_settings.useCtrlForTracker);
+    CDeformContour* contour = command == ID_INITIAL_CONTOUR ? m_document.GetInitialContour()
+                              : command == ID_FINAL_CONTOUR ? m_document.GetFinalContour()
+                                                            : m_document.GetDeformationArea();
+    if (m_document.GetActiveTool() == contour) {
+      Disarm();
+      return;
+    }
+    // The final contour starts as a copy of the initial one.
+    CContour* before = m_document.GetActiveTool();
+    if (command == ID_FINAL_CONTOUR && (!before || before == m_document.GetInitialContour()))
+      contour->SetVertices(m_document.GetInitialContour()->GetVertices());
+    DisarmOthers();
+    m_document.SetActiveTool(contour);
+    Sync();
+  }
+
+  void RunArea(AreaOp op) {
+    if (!m_selection) return;
+    CAreaControls controls = Controls();
+    AreaOperation(m_document, EditedLayer(m_document, m_frame.ViewMode().edit),
+                  m_document.GetSelectionOutline(*m_selection), op, controls);
+    Sync();
+  }
+
+  void StartSimulation() {
+    CProgressWindow progress(&m_frame);
+    Deform(m_document, [&](int percent) { return progress.Advance(percent); });
+    m_selection.reset();
+    Sync();
+  }
+
+  CWandSetup WandSetup() {
+    return {EditedLayer(m_document, m_frame.ViewMode().edit), Controls().pressure, Controls().thickness};
+  }
+
+  void Sync() {
+    CViewMode& mode = m_frame.ViewMode();
+    const CSelectionContour* outline = m_selection ? m_document.GetSelectionOutline(*m_selection) : nullptr;
+    mode.areaSelected = outline && outline->IsCompleted();
+    mode.areaCopied = outline && outline->IsBufferFilled();
+    if (CKelvoraView* view = m_frame.View()) {
+      view->Controller().SetMode(mode);
+      view->update();
+    }
+  }
+
+ private:
+  CAreaControls Controls() {
+    CAreaControls controls;
+    controls.thickness = m_frame.State().Thickness();
+    if (CSkinPanel* tools = m_frame.Panel(kToolsPanel))
+      if (auto* slider = dynamic_cast<CZORSlider*>(GetDlgItem(tools, kPressureSlider))) controls.pressure = slider->GetPos();
+    return controls;
+  }
+
+  void DisarmOthers() {
+    m_frame.ViewMode().hairTool = HairTool::none;
+    m_selection.reset();
+    m_document.SetActiveTool(nullptr);
+  }
+
+  void Disarm() {
+    m_selection.reset();
+    m_document.SetActiveTool(nullptr);
+    Sync();
+  }
+
+  CMainFrame& m_frame;
+  CKelvoraDoc& m_document;
+  CContourViewTools& m_tools;
+  const CSettings& m_settings;
+  std::optional<SelectionTool> m_selection;
+};
+
+void SetTooltips(CMainFrame& frame) {
+  CSkinPanel* panel = frame.Panel(kImagePanel);
+  if (!panel) return;
+  for (unsigned id : {ID_START_SIMULATION, ID_INITIAL_CONTOUR, ID_FINAL_CONTOUR, ID_DEFORMATION_AREA})
+    if (auto* control = dynamic_cast<CZORCtrlWnd*>(GetDlgItem(panel, id)))
+      control->SetToolTipText(LoadResourceString(id).c_str());
+}
+
+}  // namespace
+
+void RegisterEditingCommands(CMainFrame& frame, CContourViewTools& tools, const CSettings& settings) {
+  if (!frame.Document()) return;
+  auto commands = std::make_shared<CEditingCommands>(frame, tools, settings);
+  tools.SetWandSetupSource([commands] { return commands->WandSetup(); });
+  tools.SetOnOutlineChanged([commands] { commands->Sync(); });
+  frame.SetCommandHandler(ID_TOOL_LASSO, [commands] { commands->ArmSelection(SelectionTool::lasso); });
+  frame.SetCommandHandler(ID_TOOL_WAND, [commands] { commands->ArmSelection(SelectionTool::wand); });
+  const std::pair<unsigned, AreaOp> areaCommands[] = {{ID_AREA_FILL, AreaOp::fill},
+                                                      {ID_AREA_BLUR, AreaOp::blur},
+                                                      {ID_AREA_CLEAR, AreaOp::clear},
+                                                      {ID_AREA_COPY, AreaOp::copy},
+                                                      {ID_AREA_PASTE_COMMAND, AreaOp::paste}};
+  for (auto [id, op] : areaCommands) frame.SetCommandHandler(id, [commands, op] { commands->RunArea(op); });
+  for (unsigned id : {ID_INITIAL_CONTOUR, ID_FINAL_CONTOUR, ID_DEFORMATION_AREA})
+    frame.SetCommandHandler(id, [commands, id] { commands->ArmContour(id); });
+  frame.SetCommandHandler(ID_START_SIMULATION, [commands] { commands->StartSimulation(); });
+
+  // The main window's keys of the area commands.
+  const std::pair<const char*, unsigned> keys[] = {
+      {"Ctrl+F", ID_AREA_FILL},    {"Ctrl+B", ID_AREA_BLUR},          {"Ctrl+D", ID_AREA_CLEAR},
+      {"Ctrl+Del", ID_AREA_CLEAR}, {"Shift+Del", ID_AREA_CLEAR},      {"Ctrl+C", ID_AREA_COPY},
+      {"Ctrl+Ins", ID_AREA_COPY},  {"Ctrl+V", ID_AREA_PASTE_COMMAND}, {"Shift+Ins", ID_AREA_PASTE_COMMAND}};
+  for (auto [sequence, id] : keys) {
+    auto* shortcut = new QShortcut(QKeySequence(sequence), &frame);
+    QObject::connect(shortcut, &QShortcut::activated, &frame, [&frame, id = id] {
+      PostMessage(&frame, WM_COMMAND, MAKEWPARAM(id, 0));
+    });
+  }
+  SetTooltips(frame);
+  if (CKelvoraView* view = frame.View()) new CContourOverlay(*frame.Document(), view);
+}
