@@ -5,8 +5,6 @@
 // when it runs.
 #include "app/shell/editing_commands.h"
 
-#include <QKeySequence>
-#include <QShortcut>
 
 #include "app/editing/area_operation.h"
 #include "app/editing/deform.h"
@@ -149,17 +147,7 @@ void RegisterEditingCommands(CMainFrame& frame, CContourViewTools& tools, const 
     frame.SetCommandHandler(id, [commands, id] { commands->ArmContour(id); });
   frame.SetCommandHandler(ID_START_SIMULATION, [commands] { commands->StartSimulation(); });
 
-  // The main window's keys of the area commands.
-  const std::pair<const char*, unsigned> keys[] = {
-      {"Ctrl+F", ID_AREA_FILL},    {"Ctrl+B", ID_AREA_BLUR},          {"Ctrl+D", ID_AREA_CLEAR},
-      {"Ctrl+Del", ID_AREA_CLEAR}, {"Shift+Del", ID_AREA_CLEAR},      {"Ctrl+C", ID_AREA_COPY},
-      {"Ctrl+Ins", ID_AREA_COPY},  {"Ctrl+V", ID_AREA_PASTE_COMMAND}, {"Shift+Ins", ID_AREA_PASTE_COMMAND}};
-  for (auto [sequence, id] : keys) {
-    auto* shortcut = new QShortcut(QKeySequence(sequence), &frame);
-    QObject::connect(shortcut, &QShortcut::activated, &frame, [&frame, id = id] {
-      PostMessage(&frame, WM_COMMAND, MAKEWPARAM(id, 0));
-    });
-  }
+  // Their keys are rows of the frame's one accelerator list.
   SetTooltips(frame);
   if (CKelvoraView* view = frame.View()) new CContourOverlay(*frame.Document(), view);
 }

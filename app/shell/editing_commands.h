@@ -5,20 +5,16 @@
 // the frame itself only calls RegisterEditingCommands once its view exists.
 #pragma once
 
+#include "app/shell/frame/command_ids.h"
+
 class CMainFrame;
 class CContourViewTools;
 struct CSettings;
 
-inline constexpr unsigned ID_TOOL_LASSO = 1029;
-inline constexpr unsigned ID_TOOL_WAND = 1030;
-inline constexpr unsigned ID_AREA_FILL = 1031;
-inline constexpr unsigned ID_AREA_BLUR = 1032;
-inline constexpr unsigned ID_AREA_CLEAR = 1033;
-inline constexpr unsigned ID_AREA_COPY = 1034;
+inline constexpr unsigned ID_START_SIMULATION = ID_DEFORM_START;
+inline constexpr unsigned ID_INITIAL_CONTOUR = ID_DEFORM_INITIAL;
+inline constexpr unsigned ID_FINAL_CONTOUR = ID_DEFORM_FINAL;
+inline constexpr unsigned ID_DEFORMATION_AREA = ID_DEFORM_AREA;
 inline constexpr unsigned ID_AREA_PASTE_COMMAND = 1036;
-inline constexpr unsigned ID_START_SIMULATION = 1177;
-inline constexpr unsigned ID_INITIAL_CONTOUR = 1178;
-inline constexpr unsigned ID_FINAL_CONTOUR = 1179;
-inline constexpr unsigned ID_DEFORMATION_AREA = 1180;
 
 void RegisterEditingCommands(CMainFrame& frame, CContourViewTools& tools, const CSettings& settings);
