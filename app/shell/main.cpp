@@ -22,7 +22,7 @@ int main(int argc, char** argv) {
     QString file = arguments[shotAt + 1];
     QTimer::singleShot(2500, &application, [file] {
       QApplication::primaryScreen()->grabWindow(0).save(file);
-      QApplication::quit();
+      QApplication::exit(0);  // quit() would close the window and ask first
     });
   }
 
