@@ -6,6 +6,7 @@
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QUrl>
+#include <unistd.h>
 
 #include "app/bases/item_record.h"
 #include "app/document/layer.h"
@@ -20,7 +21,10 @@ namespace {
 std::vector<unsigned char> BmpBytes(int width, int height) {
   CDib photo;
   testimages::MakePatternImage(photo, width, height);
-  const std::string path = (std::filesystem::temp_directory_path() / "kelvora_view_widget.bmp").string();
+  // One file per process: ctest runs these tests side by side.
+  const std::string path =
+      (std::filesystem::temp_directory_path() / ("kelvora_view_widget_" + std::to_string(getpid()) + ".bmp"))
+          .string();
   photo.SaveToBMPFile(path);
   std::ifstream file(path, std::ios::binary);
   std::vector<unsigned char> bytes{std::istreambuf_iterator<char>(file), {}};
