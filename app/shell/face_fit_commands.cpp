@@ -21,6 +21,11 @@ bool HasFacePhoto(const CKelvoraDoc& document) {
 void RegisterFaceFitCommands(CMainFrame& frame) {
   CKelvoraDoc* document = frame.Document();
   if (!document) return;
+  // The frame arms the two tools itself and the view hands their presses to
+  // its tools object, so their handlers only make the buttons live.
+  const auto hasPhoto = [document] { return document->HasPhoto(true); };
+  frame.SetCommandHandler(ID_SET_FACE_RECTANGLE, [] {}, hasPhoto);
+  frame.SetCommandHandler(ID_HAIR_STRETCH, [] {}, hasPhoto);
   frame.SetCommandHandler(
       ID_FIT_FACE_AUTOMATICALLY,
       [&frame, document] {
