@@ -42,3 +42,8 @@ void FitNewPhoto(CKelvoraDoc& document, int index, const CSettings& settings) {
   if (!settings.autoFitFace || index < 0 || index >= kBodyProjection) return;
   FitFaceAutomatically(document, index, SharedFaceFinder());
 }
+
+std::string SuggestedFaceShape(const CKelvoraDoc& document) {
+  const int shape = document.GetFittedFaceShape(document.GetProjectionIndex(-1));
+  return shape == kFaceShapeNone ? std::string() : FaceShapeName(static_cast<FaceShape>(shape));
+}

@@ -4,11 +4,17 @@
 // face photo while "AutoFitFace" is on.
 #pragma once
 
+#include <string>
+
 class CKelvoraDoc;
 class CMainFrame;
 class CSettings;
 
 void RegisterFaceFitCommands(CMainFrame& frame);
+
+// The shape fitting found for the current projection ("Oval", ...), which
+// the select-by-type dialog offers as its suggestion; empty when none.
+std::string SuggestedFaceShape(const CKelvoraDoc& document);
 
 // What the program does when a new photo has entered projection `index`.
 void FitNewPhoto(CKelvoraDoc& document, int index, const CSettings& settings);

@@ -40,6 +40,7 @@ class CRecordingHost : public CDocumentHost {
   void ShowProjectionPicture(int index) override { pictures.push_back(index); }
   bool IsMorphingOn() override { return morphing; }
   bool ShowQuestions() override { return questions; }
+  void PhotoEntered(int index) override { photosEntered.push_back(index); }
 
   CSize client;
   CDib background;
@@ -54,6 +55,7 @@ class CRecordingHost : public CDocumentHost {
   std::vector<CRect> dissolveFrames;
   std::vector<const CLayer*> slidersFrom;
   std::vector<int> pictures;
+  std::vector<int> photosEntered;
 };
 
 // A photo of the test pattern.
