@@ -86,6 +86,12 @@ class DocumentTest : public ::testing::Test {
   DocumentTest() : m_previousModule(UseProgramResources()) {}
   ~DocumentTest() override { SetResourceModule(m_previousModule); }
 
+  // Reads a photo file into projection `index`; false when either fails.
+  bool SetPhotoFromFile(const std::string& path, int index = 0) {
+    auto photo = std::make_unique<CDib>();
+    return photo->LoadFromFile(path) && document.SetPhoto(std::move(photo), index);
+  }
+
   CRecordingHost host;
   CKelvoraDoc document{nullptr, &host};
 

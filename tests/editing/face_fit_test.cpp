@@ -30,9 +30,7 @@ class FaceFit : public testdocument::DocumentTest {
  protected:
   void SetUp() override {
     host.client = {1024, 768};
-    auto photo = std::make_unique<CDib>();
-    ASSERT_TRUE(photo->LoadFromFile(kHopper));
-    ASSERT_TRUE(document.SetPhoto(std::move(photo), 0));
+    ASSERT_TRUE(SetPhotoFromFile(kHopper));
   }
   CProjection& Front() { return *document.GetProjection(0); }
 };
@@ -77,9 +75,7 @@ TEST_F(FaceFit, APhotoWithoutAFaceChangesNothing) {
 // The astronaut's suit carries a round mission patch larger than her face
 // that the detector accepts just over its threshold; the face must win.
 TEST_F(FaceFit, TheAstronautsFaceIsFittedNotTheBadgeOnHerSuit) {
-  auto photo = std::make_unique<CDib>();
-  ASSERT_TRUE(photo->LoadFromFile(kPhotos + "astronaut.jpg"));
-  ASSERT_TRUE(document.SetPhoto(std::move(photo), 0));
+  ASSERT_TRUE(SetPhotoFromFile(kPhotos + "astronaut.jpg"));
   const FaceFitResult result = FitFaceAutomatically(document, 0, SharedFaceFinder());
   ASSERT_EQ(result.status, FaceFitStatus::fitted);
   ExpectNear(Front().EyesLine().GetPoint0(), {202, 101}, 5);

@@ -17,9 +17,7 @@ class FaceFitCommands : public testdocument::DocumentTest {
  protected:
   void SetUp() override {
     host.client = {1024, 768};
-    auto photo = std::make_unique<CDib>();
-    ASSERT_TRUE(photo->LoadFromFile(kHopper));
-    ASSERT_TRUE(document.SetPhoto(std::move(photo), 0));
+    ASSERT_TRUE(SetPhotoFromFile(kHopper));
   }
   CSettings settings;
 };

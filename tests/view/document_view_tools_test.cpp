@@ -8,15 +8,9 @@
 
 #include "app/view/document_view_tools.h"
 #include "tests/document/document_fixture.h"
+#include "tests/qt/post_mouse.h"
 
 namespace {
-
-void PostMouse(QWidget* widget, QEvent::Type type, QPoint local) {
-  QPointF at(local);
-  QCoreApplication::postEvent(widget, new QMouseEvent(type, at, widget->mapToGlobal(at), Qt::LeftButton,
-                                                      type == QEvent::MouseMove ? Qt::LeftButton : Qt::NoButton,
-                                                      Qt::NoModifier));
-}
 
 class DocumentViewTools : public testdocument::DocumentTest {
  protected:

@@ -2,30 +2,18 @@
 // fitting found in the current photo, chosen in advance so that OK takes it.
 #include <QLabel>
 
-#include <algorithm>
-#include <cctype>
-
 #include "app/bases/item_record.h"
 #include "app/shell/item_dialogs/item_dialogs.h"
 #include "controls/zor_dib_list_ctrl.h"
+#include "platform/core/text_case.h"
 #include "ui_select_face_type_dialog.h"
 
-namespace {
-
 // The main frame compares shape names without case, so the suggestion does too.
-bool SameWithoutCase(const std::string& a, const std::string& b) {
-  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](unsigned char x, unsigned char y) {
-           return std::tolower(x) == std::tolower(y);
-         });
-}
-
-}  // namespace
-
 void CSelectFaceTypeDialog::SuggestShape(const std::string& shapeName) {
   if (shapeName.empty() || !m_list) return;
   const auto& entries = m_base.Selection();
   for (std::size_t i = 0; i < entries.size(); ++i) {
-    if (!SameWithoutCase(GetItemName(entries[i]), shapeName)) continue;
+    if (!EqualsIgnoringCase(GetItemName(entries[i]), shapeName)) continue;
     m_list->SetCurSel(static_cast<int>(i));
     m_form->suggestionLabel->setText(QString::fromStdString("Suggested from the photo: " + GetItemName(entries[i])));
     return;
