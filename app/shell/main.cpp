@@ -22,6 +22,9 @@ int main(int argc, char** argv) {
   if (shotAt > 0 && shotAt + 1 < arguments.size()) {
     QString file = arguments[shotAt + 1];
     QTimer::singleShot(2500, &application, [file] {
+      // A slow start-up makes the staging timers fire just before this one:
+      // let their repaints and posted status texts land first.
+      QApplication::processEvents();
       QApplication::primaryScreen()->grabWindow(0).save(file);
       QApplication::exit(0);  // quit() would close the window and ask first
     });
@@ -34,6 +37,9 @@ int main(int argc, char** argv) {
   // "--stage lasso|contours|simulated": an outline or the simulation.
   const int stageAt = static_cast<int>(arguments.indexOf("--stage"));
   if (stageAt > 0 && stageAt + 1 < arguments.size()) StageOutlines(arguments[stageAt + 1]);
+  // "--command ID": press a command's button at start-up, "1012" shows the face frame.
+  const int commandAt = static_cast<int>(arguments.indexOf("--command"));
+  if (commandAt > 0 && commandAt + 1 < arguments.size()) StageCommand(arguments[commandAt + 1]);
 
   int result = 0;
   {
