@@ -1,8 +1,9 @@
-// Arming follows one rule for every outline: the other tools are disarmed,
-// the outline is made when absent and becomes the document's active tool
-// object; pressing its button again disarms it. The controls a command
-// reads (pressure slider 1040, the thickness button, the colour) are read
-// when it runs.
+// The frame's state says which tool is armed (at most one) and shows its
+// button pressed; its dispatch has toggled that state before these handlers
+// run. A handler then makes the tool's outline when absent and the
+// document's active tool object, or clears it when the press disarmed it.
+// The controls a command reads (pressure slider 1040, the thickness button,
+// the colour) are read when it runs.
 #include "app/shell/editing_commands.h"
 
 
@@ -31,49 +32,51 @@ class CEditingCommands {
       : m_frame(frame), m_document(*frame.Document()), m_tools(tools), m_settings(settings) {}
 
   void ArmSelection(SelectionTool tool) {
-    CSelectionContour* outline = m_document.GetSelectionOutline(tool);
-    if (outline && m_document.GetActiveTool() == outline) {
+    if (m_frame.State().ArmedTool() != ToolOf(tool)) {
       Disarm();
       return;
     }
-    DisarmOthers();
     CSelectionContour& made = m_document.MakeSelectionOutline(tool, m_settings.useCtrlForTracker);
     made.ClearVertices();
-    m_selection = tool;
     m_document.SetActiveTool(&made);
     Sync();
   }
 
   void ArmContour(unsigned command) {
+    if (m_frame.State().ArmedTool() != *ToolOfCommand(command)) {
+      Disarm();
+      return;
+    }
     if (!m_document.GetInitialContour()) m_document.CreateContours(m_settings.useCtrlForTracker);
     CDeformContour* contour = command == ID_INITIAL_CONTOUR ? m_document.GetInitialContour()
                               : command == ID_FINAL_CONTOUR ? m_document.GetFinalContour()
                                                             : m_document.GetDeformationArea();
-    if (m_document.GetActiveTool() == contour) {
-      Disarm();
-      return;
-    }
     // The final contour starts as a copy of the initial one.
     CContour* before = m_document.GetActiveTool();
     if (command == ID_FINAL_CONTOUR && (!before || before == m_document.GetInitialContour()))
       contour->SetVertices(m_document.GetInitialContour()->GetVertices());
-    DisarmOthers();
     m_document.SetActiveTool(contour);
     Sync();
   }
 
   void RunArea(AreaOp op) {
-    if (!m_selection) return;
+    const std::optional<SelectionTool> selection = ArmedSelection();
+    if (!selection) return;
     CAreaControls controls = Controls();
+    // The mask of a large selection can take a moment; a short one shows
+    // no window.
+    CProgressWindow progress(&m_frame, CProgressWindow::Show::whenSlow);
     AreaOperation(m_document, EditedLayer(m_document, m_frame.ViewMode().edit),
-                  m_document.GetSelectionOutline(*m_selection), op, controls);
+                  m_document.GetSelectionOutline(*selection), op, controls,
+                  [&](int percent) { progress.Advance(percent); });
     Sync();
   }
 
   void StartSimulation() {
+    m_frame.DisarmTools();
+    if (CKelvoraView* view = m_frame.View()) view->repaint();
     CProgressWindow progress(&m_frame);
     Deform(m_document, [&](int percent) { return progress.Advance(percent); });
-    m_selection.reset();
     Sync();
   }
 
@@ -83,7 +86,8 @@ class CEditingCommands {
 
   void Sync() {
     CViewMode& mode = m_frame.ViewMode();
-    const CSelectionContour* outline = m_selection ? m_document.GetSelectionOutline(*m_selection) : nullptr;
+    const std::optional<SelectionTool> selection = ArmedSelection();
+    const CSelectionContour* outline = selection ? m_document.GetSelectionOutline(*selection) : nullptr;
     mode.areaSelected = outline && outline->IsCompleted();
     mode.areaCopied = outline && outline->IsBufferFilled();
     if (CKelvoraView* view = m_frame.View()) {
@@ -101,14 +105,20 @@ class CEditingCommands {
     return controls;
   }
 
-  void DisarmOthers() {
-    m_frame.ViewMode().hairTool = HairTool::none;
-    m_selection.reset();
-    m_document.SetActiveTool(nullptr);
+  static FrameTool ToolOf(SelectionTool tool) {
+    return tool == SelectionTool::lasso ? FrameTool::lasso : FrameTool::wand;
+  }
+
+  // The lasso when its button is down, else the wand when its is.
+  std::optional<SelectionTool> ArmedSelection() const {
+    switch (m_frame.State().ArmedTool()) {
+      case FrameTool::lasso: return SelectionTool::lasso;
+      case FrameTool::wand: return SelectionTool::wand;
+      default: return std::nullopt;
+    }
   }
 
   void Disarm() {
-    m_selection.reset();
     m_document.SetActiveTool(nullptr);
     Sync();
   }
@@ -117,7 +127,6 @@ class CEditingCommands {
   CKelvoraDoc& m_document;
   CContourViewTools& m_tools;
   const CSettings& m_settings;
-  std::optional<SelectionTool> m_selection;
 };
 
 void SetTooltips(CMainFrame& frame) {

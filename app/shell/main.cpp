@@ -5,6 +5,7 @@
 #include <QTimer>
 
 #include "app/shell/kelvora_app.h"
+#include "app/shell/screenshot_outlines.h"
 #include "app/shell/screenshot_staging.h"
 #include "platform/qt/message_box_qt.h"
 
@@ -33,6 +34,9 @@ int main(int argc, char** argv) {
   // (for the documentation's screenshots).
   const int tryOnAt = static_cast<int>(arguments.indexOf("--try-on"));
   if (tryOnAt > 0 && tryOnAt + 1 < arguments.size()) StageTryOn(arguments[tryOnAt + 1]);
+  // "--stage lasso|contours|simulated": an outline or the simulation.
+  const int stageAt = static_cast<int>(arguments.indexOf("--stage"));
+  if (stageAt > 0 && stageAt + 1 < arguments.size()) StageOutlines(arguments[stageAt + 1]);
   // "--command ID": press a command's button at start-up, "1012" shows the face frame.
   const int commandAt = static_cast<int>(arguments.indexOf("--command"));
   if (commandAt > 0 && commandAt + 1 < arguments.size()) StageCommand(arguments[commandAt + 1]);

@@ -85,6 +85,9 @@ void CMainFrame::CreateView(QBoxLayout& place) {
 }
 
 void CMainFrame::SyncViewMode() {
+  // An outline stays the document's active tool only while its button is
+  // the armed tool; its own handler arms it.
+  if (m_document && !IsContourTool(m_state.ArmedTool())) m_document->SetActiveTool(nullptr);
   if (m_view) m_view->Controller().SetMode(m_state.ViewMode());
 }
 

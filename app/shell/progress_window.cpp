@@ -26,7 +26,9 @@ QImage PictureOf(CDib& dib) {
 
 }  // namespace
 
-CProgressWindow::CProgressWindow(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint) {
+CProgressWindow::CProgressWindow(QWidget* parent, Show show)
+    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), m_show(show) {
+  m_clock.start();
   setProperty("controlId", kDialogId);
   setModal(true);
   CDib skin;
@@ -35,7 +37,10 @@ CProgressWindow::CProgressWindow(QWidget* parent) : QDialog(parent, Qt::Dialog |
 }
 
 bool CProgressWindow::Advance(int percent) {
-  if (!isVisible()) show();
+  if (!isVisible()) {
+    if (m_show == Show::whenSlow && m_clock.elapsed() < kSlowAfterMs) return !m_cancelled;
+    show();
+  }
   if (percent != m_percent) {
     m_percent = percent;
     repaint();

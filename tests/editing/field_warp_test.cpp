@@ -48,6 +48,41 @@ TEST(FieldWarp, FastWarpGivesTheFormulasBytesOnRandomContours) {
   }
 }
 
+// Upright and level segments that are their own source take shortcuts in
+// the fast warp; these mix them with ones that look alike but may not take
+// them (pointing up or left, off whole pixels, moved, far off the image),
+// and with areas reaching past the image's border.
+TEST(FieldWarp, AnchorShapedPairsGiveTheFormulasBytes) {
+  std::mt19937 random(7);
+  for (int trial = 0; trial < 8; ++trial) {
+    const int w = 70 + 9 * trial, h = 50 + 7 * trial;
+    std::unique_ptr<CDib> photo = testimg::RandomImage(w, h, 40 + trial);
+    std::uniform_int_distribution<int> x(-8, w + 8), y(-8, h + 8), kind(0, 5);
+    std::vector<CPoint> area;
+    for (int i = 0; i < 3 + trial % 4; ++i) area.push_back({x(random), y(random)});
+    const CPolygonRegion region(area);
+    std::vector<CLinePair> pairs = AnchorLines(region, w, h);
+    for (int i = 0; i < 30; ++i) {
+      CDoublePoint p{double(x(random)), double(y(random))};
+      CDoublePoint q = p;
+      (i % 2 ? q.x : q.y) += x(random) - w / 2;
+      CLinePair pair{p, q, p, q};
+      switch (kind(random)) {
+        case 0: pair.q.x += 0.5, pair.sourceQ = pair.q; break;       // off whole pixels
+        case 1: pair.sourceP.x += 3; break;                           // moved
+        case 2: pair.p.y += 1e7, pair.q.y += 1e7; break;             // far away
+        default: break;                                               // anchor-shaped
+      }
+      pairs.insert(pairs.begin() + random() % (pairs.size() + 1), pair);
+    }
+    auto fast = White(photo->GetSize());
+    auto direct = White(photo->GetSize());
+    ASSERT_TRUE(FieldWarp(*photo, *fast, pairs, region));
+    ReferenceFieldWarp(*photo, *direct, pairs, region);
+    ASSERT_TRUE(testimg::SamePixels(*fast, *direct)) << "trial " << trial;
+  }
+}
+
 TEST(FieldWarp, ProgressRunsToAHundredAndFalseCancels) {
   std::unique_ptr<CDib> photo = testimg::RandomImage(30, 20, 1);
   const CPolygonRegion region(std::vector<CPoint>{{2, 2}, {25, 3}, {12, 18}});

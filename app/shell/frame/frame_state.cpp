@@ -16,6 +16,8 @@ constexpr ToolCommand kToolCommands[] = {
     {FrameTool::spray, ID_TOOL_SPRAY},                 {FrameTool::eyedropper, ID_TOOL_EYEDROPPER},
     {FrameTool::ownEyedropper, ID_TOOL_OWN_EYEDROPPER}, {FrameTool::lasso, ID_TOOL_LASSO},
     {FrameTool::wand, ID_TOOL_WAND},                   {FrameTool::zoom, ID_TOOL_ZOOM},
+    {FrameTool::initialContour, ID_DEFORM_INITIAL},    {FrameTool::finalContour, ID_DEFORM_FINAL},
+    {FrameTool::deformArea, ID_DEFORM_AREA},
 };
 
 constexpr int kDefaultFilterStrength = 95;
@@ -26,6 +28,11 @@ std::optional<FrameTool> ToolOfCommand(CommandId id) {
   for (const ToolCommand& entry : kToolCommands)
     if (entry.command == id) return entry.tool;
   return std::nullopt;
+}
+
+bool IsContourTool(FrameTool tool) {
+  return tool == FrameTool::lasso || tool == FrameTool::wand || tool == FrameTool::initialContour ||
+         tool == FrameTool::finalContour || tool == FrameTool::deformArea;
 }
 
 CommandId CommandOfTool(FrameTool tool) {

@@ -30,7 +30,13 @@ enum class FrameTool {
   lasso,          // 1029
   wand,           // 1030
   zoom,           // 1051
+  initialContour, // 1178
+  finalContour,   // 1179
+  deformArea,     // 1180
 };
+
+// The tools whose outline the document keeps as its active tool object.
+bool IsContourTool(FrameTool tool);
 
 // The tool a command arms, or none when the command is not a tool's.
 std::optional<FrameTool> ToolOfCommand(CommandId id);
