@@ -36,3 +36,11 @@ void CFrameDocumentHost::EndWaitCursor() { QApplication::restoreOverrideCursor()
 CEditMode CFrameDocumentHost::GetEditMode() { return m_frame.ViewMode().edit; }
 
 void CFrameDocumentHost::ShowProjectionPicture(int index) { m_frame.SetProjectionPicture(index); }
+
+void CFrameDocumentHost::SetSlidersFrom(const CLayer& layer) { m_frame.SetSlidersFrom(layer); }
+
+void CFrameDocumentHost::ResetSliders() { m_frame.ResetSliders(); }
+
+void CFrameDocumentHost::RefreshPanel() { m_frame.SyncControls(); }
+
+void CFrameDocumentHost::RefillItemList() { m_frame.RefillItemList(); }

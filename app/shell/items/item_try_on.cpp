@@ -70,6 +70,17 @@ void CItemTryOn::RestorePosition(int kind, CItemListView& list) const {
   if (position.selection >= 0 && position.selection < list.GetCount()) list.SetCurSel(position.selection);
 }
 
+int CItemTryOn::ListIndexOfRecord(int kind, int recordIndex) {
+  CBaseDatabase* base = Database(kind);
+  if (!base || recordIndex < 0 || recordIndex >= static_cast<int>(base->Records().size())) return -1;
+  // Image offsets tell records apart; names need not.
+  const std::uint32_t offset = base->Records()[recordIndex].imageOffset;
+  const std::vector<BaseItemRecord>& selection = base->Selection();
+  for (std::size_t i = 0; i < selection.size(); ++i)
+    if (selection[i].imageOffset == offset) return static_cast<int>(i);
+  return -1;
+}
+
 ApplyResult CItemTryOn::ApplyChosen(int kind, const CItemListView& list) {
   CBaseDatabase* base = Database(kind);
   if (!base || list.GetCurSel() < 0) return ApplyResult::nothing;
