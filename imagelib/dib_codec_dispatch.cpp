@@ -5,16 +5,10 @@
 #include <string_view>
 
 #include "imagelib/dib.h"
+#include "platform/core/text_case.h"
 
 namespace {
 
-bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i)
-    if (std::tolower(static_cast<unsigned char>(a[i])) != std::tolower(static_cast<unsigned char>(b[i])))
-      return false;
-  return true;
-}
 
 }  // namespace
 

@@ -15,19 +15,14 @@
 #include <cctype>
 
 #include "app/bases/base_database.h"
+#include "platform/core/text_case.h"
 
 namespace {
-
-bool SameIgnoringCase(const std::string& a, const std::string& b) {
-  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-           return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
-         });
-}
 
 bool IsChosen(const std::vector<std::string>& choice, int level, const std::string& label) {
   if (level >= static_cast<int>(choice.size())) return true;
   const std::string& chosen = choice[level];
-  return chosen.empty() || chosen == CBaseDatabase::kAnyCategory || SameIgnoringCase(chosen, label);
+  return chosen.empty() || chosen == CBaseDatabase::kAnyCategory || EqualsIgnoringCase(chosen, label);
 }
 
 void AddOnce(std::vector<std::string>& list, const std::string& label) {

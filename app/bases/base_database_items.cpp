@@ -8,17 +8,11 @@
 #include "app/bases/base_database.h"
 #include "app/bases/fixed_text.h"
 #include "app/bases/item_record.h"
+#include "platform/core/text_case.h"
 
 namespace {
 
 constexpr std::uint64_t kMaxStoreBytes = std::numeric_limits<std::uint32_t>::max();
-
-std::string LowerCase(std::string text) {
-  for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return text;
-}
-
-bool EqualsIgnoringCase(const std::string& a, const std::string& b) { return LowerCase(a) == LowerCase(b); }
 
 bool MatchesCategories(const BaseItemRecord& record, const std::vector<std::string>& labels, bool emptyIsAny) {
   for (int level = 0; level < kCategoryLevels && level < static_cast<int>(labels.size()); ++level) {

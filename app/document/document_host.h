@@ -67,6 +67,9 @@ class CDocumentHost {
 
   // The main window's status line (what automatic face fitting found).
   virtual void ShowStatusText(const std::string& text) {}
+  // A new photo (from a file, a drop, the camera or the samples) has become
+  // projection `index`'s; restored projects and flattening do not count.
+  virtual void PhotoEntered(int index) {}
 
   // --- settings ---
   virtual bool IsMorphingOn() { return false; }

@@ -182,6 +182,7 @@ class CKelvoraDoc {
   CFrameCursors m_cursors;
 
   bool m_bAutoColour = true;
+  bool m_flattening = false;  // the flattened picture is no new photo to fit a face to
   CContour* m_pActiveTool = nullptr;
   std::unique_ptr<CDeformContour> m_pInitialContour;
   std::unique_ptr<CDeformContour> m_pFinalContour;

@@ -78,6 +78,7 @@ bool CKelvoraDoc::SetPhoto(std::unique_ptr<CDib> raster, int projectionIndex, bo
   } else {
     RefreshLayerPointers();
   }
+  if (!m_flattening) m_host->PhotoEntered(GetProjectionIndex(withinSet));
   return true;
 }
 
@@ -93,7 +94,10 @@ bool CKelvoraDoc::FlattenImage() {
   m_pCurrentLayer = m_pPhotoLayer = m_pMakeupLayer = nullptr;
   projection->DeleteLayers();
   projection->ClearFrameHistories();
-  if (!SetPhoto(std::move(flattened), -1, true)) return false;
+  m_flattening = true;
+  const bool set = SetPhoto(std::move(flattened), -1, true);
+  m_flattening = false;
+  if (!set) return false;
   m_host->ResetSliders();
   m_host->DisarmTools();
   m_host->RefreshPanel();

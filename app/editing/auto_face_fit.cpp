@@ -1,5 +1,6 @@
 #include "app/editing/auto_face_fit.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "platform/core/resource_module.h"
@@ -33,6 +34,20 @@ std::string WithText(std::string format, const std::string& text) {
 }
 
 }  // namespace
+
+// A badge, a print on a shirt or a patterned collar can pass the detector
+// just over its threshold and be larger than the face itself; real faces in
+// one photo score alike. So only detections scoring at least
+// kLikelyFaceShare of the strongest count as faces.
+std::vector<FaceLandmarks> LikelyFaces(std::vector<FaceLandmarks> faces) {
+  if (faces.empty()) return faces;
+  double strongest = faces.front().confidence;
+  for (const FaceLandmarks& face : faces) strongest = std::max(strongest, face.confidence);
+  if (strongest <= 0) return faces;  // no scores to compare (a finder that gives none)
+  const double cutoff = strongest * kLikelyFaceShare;
+  std::erase_if(faces, [cutoff](const FaceLandmarks& face) { return face.confidence < cutoff; });
+  return faces;
+}
 
 // Box averages of factor x factor photo pixels; the last row and column of
 // boxes take what is left of the picture.
@@ -77,7 +92,7 @@ FaceFitResult FindFaceFit(const CProjection& projection, CFaceFinder& finder) {
   if (!image || image->IsEmpty()) return result;
   int factor = 1;
   const CGreyPicture picture = MakeFitPicture(*image, &factor);
-  const std::vector<FaceLandmarks> faces = finder.FindFaces(picture);
+  const std::vector<FaceLandmarks> faces = LikelyFaces(finder.FindFaces(picture));
   result.faceCount = static_cast<int>(faces.size());
   if (faces.empty()) {
     result.status = FaceFitStatus::noFace;

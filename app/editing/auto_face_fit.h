@@ -12,11 +12,13 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "app/document/kelvora_doc.h"
 #include "app/editing/face_geometry.h"
 
 inline constexpr int kFitPictureSide = 800;
+inline constexpr double kLikelyFaceShare = 0.5;
 
 enum class FaceFitStatus { fitted, fittedLargestOfSeveral, noFace, noPhoto };
 
@@ -29,6 +31,10 @@ struct FaceFitResult {
 // The photo layer's pixels as the grey picture detection runs on, and the
 // factor its pixels were averaged by.
 CGreyPicture MakeFitPicture(const CDib& photo, int* factor);
+
+// The detections that count as faces: those scoring at least
+// kLikelyFaceShare of the strongest one's confidence.
+std::vector<FaceLandmarks> LikelyFaces(std::vector<FaceLandmarks> faces);
 
 // What fitting finds in the projection's photo; nothing is changed.
 FaceFitResult FindFaceFit(const CProjection& projection, CFaceFinder& finder);

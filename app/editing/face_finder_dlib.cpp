@@ -43,10 +43,14 @@ std::vector<FaceLandmarks> CDlibFaceFinder::FindFaces(const CGreyPicture& pictur
   dlib::array2d<unsigned char> image(picture.height, picture.width);
   for (int y = 0; y < picture.height; ++y)
     std::copy_n(&picture.pixels[static_cast<std::size_t>(y) * picture.width], picture.width, &image[y][0]);
-  for (const dlib::rectangle& box : m_model->detector(image)) {
+  std::vector<dlib::rect_detection> detections;
+  m_model->detector(image, detections);
+  for (const dlib::rect_detection& detection : detections) {
+    const dlib::rectangle& box = detection.rect;
     const dlib::full_object_detection shape = m_model->predictor(image, box);
     if (shape.num_parts() != kFaceLandmarkCount) continue;
     FaceLandmarks face;
+    face.confidence = detection.detection_confidence;
     face.box = CRect(static_cast<int>(box.left()), static_cast<int>(box.top()), static_cast<int>(box.right()) + 1,
                      static_cast<int>(box.bottom()) + 1);
     for (int k = 0; k < kFaceLandmarkCount; ++k)

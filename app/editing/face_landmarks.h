@@ -24,6 +24,9 @@ struct CGreyPicture {
 
 struct FaceLandmarks {
   CRect box;  // the detection, in picture pixels
+  // The detector's score: how far past its decision threshold the box is
+  // (0 at the threshold; true faces usually score well above 0.5).
+  double confidence = 0;
   std::array<CDoublePoint, kFaceLandmarkCount> points{};
 };
 

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "app/document/item_kinds.h"
 #include "app/tools/undo_step.h"
 #include "platform/core/resource_module.h"
 
@@ -47,7 +48,7 @@ CTrackerDrag* CHairStretchTool::Press(CPoint p, bool rightButton, int kind, cons
   m_drag.reset();
   m_layer = nullptr;
   CProjection* projection = m_document.GetProjection(-1);
-  if (!projection || kind < 0 || kind > 3) return nullptr;
+  if (!projection || kind < 0 || kind >= kSlotCount) return nullptr;
   CLayer* layer = projection->GetSlot(kind);
   CQuadTracker* stretch = projection->StretchFrame(kind);
   if (!layer || !stretch) return nullptr;

@@ -30,7 +30,7 @@ class CHairStretchTool {
   explicit CHairStretchTool(CKelvoraDoc& document) : m_document(document) {}
 
   // The drag a press at document point `p` starts on the stretch frame of
-  // item kind `kind` (0 to 3, with a layer in its slot), with the view's
+  // item kind `kind` (any item slot, with a layer in it), with the view's
   // mapping given to the frame; null when nothing happens there.
   CTrackerDrag* Press(CPoint p, bool rightButton, int kind, const CViewMapping& mapping);
   // After the drag ended, with what its End returned. The right button then

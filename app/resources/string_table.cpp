@@ -4,6 +4,7 @@ namespace {
 
 // Command texts carry status text and tooltip separated by a newline.
 constexpr StringTableEntry kStrings[] = {
+    {1016, "Fit face automatically"},
     {1029, "Lasso Tool"},
     {1030, "Magic Wand"},
     {1177, "Start simulation"},

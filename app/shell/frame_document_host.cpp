@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QPainter>
 
+#include "app/shell/face_fit_commands.h"
 #include "app/shell/main_frame.h"
 #include "app/view/kelvora_view.h"
 
@@ -44,3 +45,13 @@ void CFrameDocumentHost::ResetSliders() { m_frame.ResetSliders(); }
 void CFrameDocumentHost::RefreshPanel() { m_frame.SyncControls(); }
 
 void CFrameDocumentHost::RefillItemList() { m_frame.RefillItemList(); }
+
+// Posted like the controls' own status texts, so it shows after whatever
+// the press that started the fitting still has to do.
+void CFrameDocumentHost::ShowStatusText(const std::string& text) {
+  PostMessage(&m_frame, WM_SETMESSAGESTRING, 0, 0, text);
+}
+
+void CFrameDocumentHost::PhotoEntered(int index) {
+  if (CKelvoraDoc* document = m_frame.Document()) FitNewPhoto(*document, index, m_settings);
+}

@@ -28,6 +28,8 @@ class CFrameDocumentHost : public CDocumentHost {
   bool IsMorphingOn() override { return m_settings.morphing; }
   bool ShowQuestions() override { return m_settings.showQuestions; }
   bool SelectByOrient() override { return m_settings.selectByOrient; }
+  void ShowStatusText(const std::string& text) override;
+  void PhotoEntered(int index) override;
 
  private:
   CMainFrame& m_frame;

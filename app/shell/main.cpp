@@ -21,6 +21,9 @@ int main(int argc, char** argv) {
   if (shotAt > 0 && shotAt + 1 < arguments.size()) {
     QString file = arguments[shotAt + 1];
     QTimer::singleShot(2500, &application, [file] {
+      // A slow start-up makes the staging timers fire just before this one:
+      // let their repaints and posted status texts land first.
+      QApplication::processEvents();
       QApplication::primaryScreen()->grabWindow(0).save(file);
       QApplication::exit(0);  // quit() would close the window and ask first
     });
@@ -30,6 +33,9 @@ int main(int argc, char** argv) {
   // (for the documentation's screenshots).
   const int tryOnAt = static_cast<int>(arguments.indexOf("--try-on"));
   if (tryOnAt > 0 && tryOnAt + 1 < arguments.size()) StageTryOn(arguments[tryOnAt + 1]);
+  // "--command ID": press a command's button at start-up, "1012" shows the face frame.
+  const int commandAt = static_cast<int>(arguments.indexOf("--command"));
+  if (commandAt > 0 && commandAt + 1 < arguments.size()) StageCommand(arguments[commandAt + 1]);
 
   int result = 0;
   {

@@ -9,6 +9,7 @@
 #include "app/editing/layer_mirror.h"
 #include "app/document/undo_routing.h"
 #include "app/shell/editing_commands.h"
+#include "app/shell/face_fit_commands.h"
 #include "app/shell/frame_cursors.h"
 #include "app/shell/frame_document_host.h"
 #include "app/shell/main_frame.h"
@@ -75,6 +76,7 @@ void CMainFrame::CreateView(QBoxLayout& place) {
   const QSize size = screen ? screen->size() : QSize(1920, 1080);
   m_view->OnInitialUpdate(CSize(size.width(), size.height()));
   RegisterEditingCommands(*this, *m_tools, m_settings);
+  RegisterFaceFitCommands(*this);
   SyncViewMode();
 }
 

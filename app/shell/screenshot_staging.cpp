@@ -39,3 +39,13 @@ bool StageTryOn(const QString& kindAndItem) {
   });
   return true;
 }
+
+bool StageCommand(const QString& id) {
+  bool read = false;
+  const UINT command = id.toUInt(&read);
+  if (!read || command == 0 || command > 0xFFFF) return false;
+  QTimer::singleShot(700, [command] {
+    if (HWND frame = GetMainWindow()) SendMessage(frame, WM_COMMAND, MAKEWPARAM(command, 0));
+  });
+  return true;
+}

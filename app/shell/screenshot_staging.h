@@ -9,3 +9,7 @@
 // nothing staged when it does not parse. The steps run from the event loop
 // once the main window is up.
 bool StageTryOn(const QString& kindAndItem);
+
+// "--command ID": the main window's command ID (a tool button, say "1012"
+// to show the face frame) once the start-up commands have run.
+bool StageCommand(const QString& id);

@@ -52,6 +52,11 @@ std::vector<MenuEntry> BuildViewContextMenu(const CKelvoraDoc& document, const C
   }
   menu.push_back(Separator());
 
+  if (edit.faceRectangleTool && document.GetMode() == kFaceSet) {
+    menu.push_back(Entry(ID_FIT_FACE_AUTOMATICALLY, "Fit face automatically"));
+    menu.push_back(Separator());
+  }
+
   if (mode.areaSelected) {
     MenuEntry area;
     area.text = "Area";

@@ -22,6 +22,7 @@ inline constexpr unsigned ID_PHOTO_FACE = 1000;
 inline constexpr unsigned ID_PHOTO_BODY = 1001;
 inline constexpr unsigned ID_MAKEUP = 1002;
 inline constexpr unsigned ID_DELETE_LAYER = 1015;
+inline constexpr unsigned ID_FIT_FACE_AUTOMATICALLY = 1016;
 inline constexpr unsigned ID_AREA_PASTE = 1036;
 inline constexpr unsigned ID_FLATTEN_IMAGE = 1214;
 inline constexpr unsigned ID_TOGGLE_LAYER_FRAMES = 32783;

@@ -69,8 +69,9 @@ void AddTopBar(CZipResourceWriter& style) {
   for (const Labelled& kind : kinds)
     AddToggle(style, kind.base, {48, 48, ButtonShape::kRounded, theme::kAccent, ""}, GlyphFor(kind.base, kind.label));
 
-  const Labelled tools[] = {{"TOOL_SET_RECT", "FACE"}, {"TOOL_SET_PRNRECT", "AREA"}, {"TOOL_SET_PRYAD", "PULL"},
-                            {"TOOL_DEL_LAYER", "DEL"}, {"TOOL_UNDO", "UNDO"},        {"TOOL_REDO", "REDO"}};
+  const Labelled tools[] = {{"TOOL_SET_RECT", "FACE"},   {"TOOL_FIT_FACE", "AUTO"}, {"TOOL_SET_PRNRECT", "AREA"},
+                            {"TOOL_SET_PRYAD", "PULL"},  {"TOOL_DEL_LAYER", "DEL"}, {"TOOL_UNDO", "UNDO"},
+                            {"TOOL_REDO", "REDO"}};
   for (const Labelled& tool : tools) {
     ButtonLook look{48, 48, ButtonShape::kRounded,
                     std::string(tool.base) == "TOOL_DEL_LAYER" ? theme::kWarm : theme::kAccent, ""};

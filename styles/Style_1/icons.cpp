@@ -255,6 +255,15 @@ const std::map<std::string, Drawing>& Drawings() {
          p.Ring(12, 10.5, 4);
          p.Arc(12, 20.5, 5.5, 200, 340);
        }},
+      {"TOOL_FIT_FACE",
+       [](Pen& p) {  // the face frame with a spark: fitted by itself
+         p.Poly({{3, 8}, {3, 3}, {8, 3}});
+         p.Poly({{21, 16}, {21, 21}, {16, 21}});
+         p.Poly({{8, 21}, {3, 21}, {3, 16}});
+         p.Ring(11, 11.5, 4);
+         p.Arc(11, 21, 5.5, 200, 340);
+         Star(p, 18.5, 5.5, 4, 1.6);
+       }},
       {"TOOL_SET_PRNRECT",
        [](Pen& p) {  // crop marks
          p.Line(7, 2.5, 7, 17);

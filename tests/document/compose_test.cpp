@@ -186,6 +186,8 @@ TEST_F(Composing, FlatteningBakesTheLookIntoANewPhotoOverThePrintArea) {
   EXPECT_EQ(photo.GetSize(), area.Size());
   EXPECT_EQ(PixelAt(photo, 100, 50), PixelAt(*look, 100, 50));
   EXPECT_EQ(Current().PrintArea().GetBaseRect(), (CDoubleRect{0, 0, 201, 199}));
+  // Only the first photo is new; the flattened look keeps the face where it was.
+  EXPECT_EQ(host.photosEntered, std::vector<int>{0});
 }
 
 TEST(CrossDissolve, ThirtyOneFramesFromBeforeToAlmostAfter) {

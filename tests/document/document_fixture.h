@@ -40,6 +40,7 @@ class CRecordingHost : public CDocumentHost {
   void ShowProjectionPicture(int index) override { pictures.push_back(index); }
   bool IsMorphingOn() override { return morphing; }
   bool ShowQuestions() override { return questions; }
+  void PhotoEntered(int index) override { photosEntered.push_back(index); }
 
   CSize client;
   CDib background;
@@ -54,6 +55,7 @@ class CRecordingHost : public CDocumentHost {
   std::vector<CRect> dissolveFrames;
   std::vector<const CLayer*> slidersFrom;
   std::vector<int> pictures;
+  std::vector<int> photosEntered;
 };
 
 // A photo of the test pattern.
@@ -83,6 +85,12 @@ class DocumentTest : public ::testing::Test {
  protected:
   DocumentTest() : m_previousModule(UseProgramResources()) {}
   ~DocumentTest() override { SetResourceModule(m_previousModule); }
+
+  // Reads a photo file into projection `index`; false when either fails.
+  bool SetPhotoFromFile(const std::string& path, int index = 0) {
+    auto photo = std::make_unique<CDib>();
+    return photo->LoadFromFile(path) && document.SetPhoto(std::move(photo), index);
+  }
 
   CRecordingHost host;
   CKelvoraDoc document{nullptr, &host};

@@ -98,6 +98,15 @@ TEST_F(DocumentTest, SetPhotoMakesPhotoAndMakeupLayersAndResetsThePrintArea) {
   EXPECT_GT(host.refreshes, 0);
 }
 
+// The program fits the face to each new photo from this notice, so it must
+// name the projection the photo went into, and a refused photo gives none.
+TEST_F(DocumentTest, EveryNewPhotoIsAnnouncedWithItsProjection) {
+  ASSERT_TRUE(document.SetPhoto(MakePhoto(80, 60), 2, false));
+  ASSERT_TRUE(document.SetPhoto(MakePhoto(80, 60)));
+  EXPECT_FALSE(document.SetPhoto(std::make_unique<CDib>()));
+  EXPECT_EQ(host.photosEntered, (std::vector<int>{2, 0}));
+}
+
 TEST_F(DocumentTest, SetPhotoRefusesARasterWithoutPixelsAndKeepsWhatWasThere) {
   CRecordingMessageBoxService messages;
   ASSERT_TRUE(document.SetPhoto(MakePhoto(40, 30)));

@@ -125,6 +125,21 @@ TEST_F(HairStretchTool, TheRightButtonInsideOrWithoutMovementStretchesNothing) {
   EXPECT_TRUE(SameLayer(*layer->GetImage(), *original));
 }
 
+// Kinds 4 to 8 carry items in slots of their own, each with its frame.
+TEST_F(HairStretchTool, TheLastItemSlotStretchesWithItsOwnFrame) {
+  constexpr int kLastKind = kSlotCount - 1;
+  auto last = std::make_unique<CLayer>(true);
+  last->AttachImage(RandomLayer(100, 100, 9), {0, 0, 100, 100});
+  CLayer& lastLayer = *last;
+  document.GetProjection(-1)->SetSlot(kLastKind, std::move(last));
+  CQuadTracker& frame = *document.GetProjection(-1)->StretchFrame(kLastKind);
+  frame.SetRect(20, 20, 40, 60);
+  EXPECT_TRUE(DragWith(tool, CPoint(30, 60), {{30, 70}, {30, 80}}, true, kLastKind));
+  EXPECT_EQ(MapStretchFrameToLayer(lastLayer, frame), CRect(20, 20, 40, 80));
+  EXPECT_EQ(lastLayer.GetUndoName(), "Deform");
+  EXPECT_TRUE(SameLayer(*layer->GetImage(), *original)) << "the hair slot is not touched";
+}
+
 TEST_F(HairStretchTool, NothingHappensWithoutALayerInTheSlot) {
   EXPECT_FALSE(DragWith(tool, CPoint(30, 60), {{30, 80}}, true, 1));
   EXPECT_FALSE(DragWith(tool, CPoint(30, 60), {{30, 80}}, true, 4));

@@ -26,6 +26,7 @@
 #include "platform/qt/window_class.h"
 #include "platform/qt/wnd.h"
 #include "tests/support/test_skin.h"
+#include "tests/qt/post_mouse.h"
 
 namespace {
 
@@ -203,13 +204,6 @@ struct RecordingDrag : CDragHandler {
   std::vector<CPoint> moves, ends;
   bool wasCancelled = false;
 };
-
-void PostMouse(QWidget* widget, QEvent::Type type, QPoint local, Qt::MouseButton button = Qt::LeftButton) {
-  QPointF at(local);
-  QCoreApplication::postEvent(widget, new QMouseEvent(type, at, widget->mapToGlobal(at), button,
-                                                      type == QEvent::MouseMove ? button : Qt::NoButton,
-                                                      Qt::NoModifier));
-}
 
 }  // namespace
 

@@ -68,7 +68,8 @@ TEST(OptionsModel, OkAppliesEveryCheckBoxSettingButLeavesReadOnlyKeys) {
   for (bool CSettings::*flag : {&CSettings::askProjection, &CSettings::morphing, &CSettings::printPreviewFullScreen,
                                 &CSettings::jumpToBase, &CSettings::galleryDblClkRestore, &CSettings::lTrackersVisible,
                                 &CSettings::selectByOrient, &CSettings::showQuestions, &CSettings::showWarnings,
-                                &CSettings::standardGallery, &CSettings::strongNewClient, &CSettings::autoSave})
+                                &CSettings::standardGallery, &CSettings::strongNewClient, &CSettings::autoSave,
+                                &CSettings::autoFitFace})
     values.*flag = !(values.*flag);
   values.useCtrlForTracker = false;
   CSettings before = settings;
@@ -77,6 +78,7 @@ TEST(OptionsModel, OkAppliesEveryCheckBoxSettingButLeavesReadOnlyKeys) {
   EXPECT_NE(settings.autoSave, before.autoSave);
   EXPECT_NE(settings.strongNewClient, before.strongNewClient);
   EXPECT_NE(settings.selectByOrient, before.selectByOrient);
+  EXPECT_NE(settings.autoFitFace, before.autoFitFace);
   EXPECT_TRUE(settings.useCtrlForTracker);
   EXPECT_EQ(settings.searchString, "kept");
 }

@@ -27,7 +27,8 @@ TEST_F(SettingsTest, EmptyProfileGivesEveryDefault) {
   CSettings settings;
   settings.LoadSettings(CIniProfile(), Where());
   EXPECT_TRUE(settings.autoSave && settings.galleryDblClkRestore && settings.morphing && settings.lTrackersVisible &&
-              settings.showWarnings && settings.showQuestions && settings.standardGallery && settings.askProjection);
+              settings.showWarnings && settings.showQuestions && settings.standardGallery && settings.askProjection &&
+              settings.autoFitFace);
   EXPECT_FALSE(settings.selectByOrient || settings.jumpToBase || settings.printPreviewFullScreen ||
                settings.strongNewClient || settings.useCtrlForTracker);
   EXPECT_EQ(settings.slideshowInterval, 2000);
@@ -100,7 +101,7 @@ TEST_F(SettingsTest, SaveWritesOnlyTheSavedKeysInTableOrder) {
   EXPECT_EQ(written.Format(),
             "[Options]\nAutoSave=1\nSelectByOrient=0\nGalleryDblClkRestore=1\nJumpToBase=0\nMorphing=1\n"
             "PrintPreviewFullScreen=0\nLTrackersVisible=1\nShowWarnings=1\nShowQuestions=1\nStandardGallery=1\n"
-            "StrongNewClient=0\nAskProjection=1\nSearchString=bob\nSlideshowInterval=4000\n"
+            "StrongNewClient=0\nAskProjection=1\nAutoFitFace=1\nSearchString=bob\nSlideshowInterval=4000\n"
             "StyleProfile=Style_1\\style.kvstyle\n\n"
             "[ColorProfiles]\nFilterProfile=Kelvora.kvf\nMakeupProfile=Kelvora Inc\\Winter.kvm\n");
 }

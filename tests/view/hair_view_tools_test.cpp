@@ -7,15 +7,9 @@
 #include "app/document/layer.h"
 #include "app/view/hair_view_tools.h"
 #include "tests/document/document_fixture.h"
+#include "tests/qt/post_mouse.h"
 
 namespace {
-
-void PostMouse(QWidget* widget, QEvent::Type type, QPoint local) {
-  QPointF at(local);
-  QCoreApplication::postEvent(widget, new QMouseEvent(type, at, widget->mapToGlobal(at), Qt::LeftButton,
-                                                      type == QEvent::MouseMove ? Qt::LeftButton : Qt::NoButton,
-                                                      Qt::NoModifier));
-}
 
 class HairViewTools : public testdocument::DocumentTest {
  protected:

@@ -1,6 +1,7 @@
 // The view's rules fed with points: which press goes where, the
 // eyedroppers, the context menu per mode, the slider pause, the key-point
 // tooltips, dropped files and photos from files and samples.
+#include <algorithm>
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -194,6 +195,15 @@ TEST_F(ViewRules, TheContextMenuFollowsTheMode) {
   EXPECT_EQ(menu[6].text, "Undo \"Move\"\tCtrl+Z");
   EXPECT_FALSE(menu[4].subMenu.back().enabled) << "nothing copied: Paste is greyed";
   EXPECT_FALSE(menu.back().checked);
+
+  CViewMode faceTool;
+  faceTool.edit.faceRectangleTool = true;
+  const auto offersFit = [&](const CViewMode& m) {
+    const auto entries = commands(BuildViewContextMenu(document, m, true));
+    return std::count(entries.begin(), entries.end(), ID_FIT_FACE_AUTOMATICALLY) == 1;
+  };
+  EXPECT_TRUE(offersFit(faceTool)) << "offered while the face-rectangle tool is armed";
+  EXPECT_FALSE(offersFit(mode));
 
   document.SwitchProjectionSet(kBodySet);
   EXPECT_TRUE(BuildViewContextMenu(document, mode, true).empty()) << "no photo in the body projection";

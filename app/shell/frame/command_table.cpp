@@ -19,6 +19,7 @@ constexpr CommandSpec kCommands[] = {
     {ID_SWITCH_TO_BODY, "Switch to body", frame},
     {ID_SWITCH_TO_FACE, "Switch to face", frame},
     {ID_SET_FACE_RECTANGLE, "Set Face Rectangle", handler},
+    {ID_FIT_FACE_AUTOMATICALLY, "Fit face automatically", handler},
     {ID_PHOTO_FACE, "Edit your photo", frame},
     {ID_PHOTO_BODY, "Edit your photo", frame},
     {ID_MAKEUP, "Make up", frame},

@@ -83,6 +83,10 @@ class CSelectFaceTypeDialog : public QDialog {
   CZORDibListCtrl* List() const { return m_list; }
   // The chosen entry's name; empty when none is chosen.
   std::string ShapeName() const;
+  // The shape automatic fitting found ("Oval", ...): its entry is chosen
+  // and named as the suggestion. An empty or unknown name changes nothing.
+  void SuggestShape(const std::string& shapeName);
+  std::string SuggestionText() const;
 
  private:
   std::unique_ptr<Ui::SelectFaceTypeDialog> m_form;

@@ -1,10 +1,9 @@
 #include "app/shell/items/item_name_search.h"
 
-#include <cctype>
+#include "platform/core/text_case.h"
 
 void CItemNameSearch::SetText(const std::string& text) {
-  m_text = text;
-  for (char& c : m_text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  m_text = LowerCase(text);
   m_last = -1;
 }
 

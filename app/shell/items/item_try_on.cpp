@@ -7,6 +7,7 @@
 #include "app/bases/item_record.h"
 #include "app/shell/items/category_choice.h"
 #include "app/shell/items/custom_item.h"
+#include "platform/core/text_case.h"
 
 namespace {
 
@@ -14,16 +15,11 @@ namespace {
 // no entry for it.
 constexpr const char* kRemoveQuestion = "Are you really want to delete this item from Custom base?";
 
-std::string Lower(std::string text) {
-  for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return text;
-}
-
 }  // namespace
 
 int FaceShapeFromName(const std::string& name) {
   static constexpr const char* kShapes[] = {"triangle", "square", "round", "oval", "oblong"};
-  const std::string lower = Lower(name);
+  const std::string lower = LowerCase(name);
   for (int shape = 0; shape < 5; ++shape)
     if (lower == kShapes[shape]) return shape + 1;
   return -1;

@@ -21,6 +21,7 @@ constexpr CheckBoxSetting kCheckBoxes[] = {
     {1106, &CSettings::selectByOrient},  {1107, &CSettings::showQuestions},
     {1108, &CSettings::showWarnings},    {1109, &CSettings::standardGallery},
     {1110, &CSettings::strongNewClient}, {1111, &CSettings::autoSave},
+    {1112, &CSettings::autoFitFace},
 };
 
 }  // namespace

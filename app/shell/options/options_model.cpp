@@ -114,6 +114,7 @@ void COptionsModel::ApplyTo(CSettings& settings) const {
   settings.standardGallery = m_values.standardGallery;
   settings.strongNewClient = m_values.strongNewClient;
   settings.autoSave = m_values.autoSave;
+  settings.autoFitFace = m_values.autoFitFace;
   settings.styleProfile = m_values.styleProfile;
   settings.makeupProfile = m_values.makeupProfile;
   settings.filterProfile = m_values.filterProfile;

@@ -27,6 +27,7 @@ constexpr FlagKey kOptionFlags[] = {
     {"StandardGallery", &CSettings::standardGallery, true},
     {"StrongNewClient", &CSettings::strongNewClient, true},
     {"AskProjection", &CSettings::askProjection, true},
+    {"AutoFitFace", &CSettings::autoFitFace, true},
     {"UseCTRLForTracker", &CSettings::useCtrlForTracker, false},
 };
 

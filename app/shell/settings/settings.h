@@ -45,6 +45,7 @@ class CSettings {
   bool standardGallery = true;
   bool strongNewClient = false;
   bool askProjection = true;
+  bool autoFitFace = true;  // fit the face frame and key points to each new face photo
   bool useCtrlForTracker = false;  // read only: an installer or the user sets it
   std::string searchString;
   int slideshowInterval = 2000;
