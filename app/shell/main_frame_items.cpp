@@ -6,6 +6,7 @@
 #include <QDialog>
 
 #include "app/bases/item_record.h"
+#include "app/shell/face_fit_commands.h"
 #include "app/shell/frame/frame_menus.h"
 #include "app/shell/frame/item_command_enabling.h"
 #include "app/shell/item_dialogs/item_dialogs.h"
@@ -217,6 +218,7 @@ void CMainFrame::SelectByName() {
 void CMainFrame::SelectByFaceType() {
   const int kind = m_state.CurrentKind();
   CSelectFaceTypeDialog dialog(JoinStoredPath(m_settings.bases, kFaceTypeBase), this);
+  dialog.SuggestShape(SuggestedFaceShape(*m_document));
   RunDialog(dialog);
   const bool cancelled = dialog.result() != QDialog::Accepted;
   if (m_tryOn->SetFaceShapeByName(kind, cancelled ? std::string() : dialog.ShapeName(), cancelled)) RefillItemList();
