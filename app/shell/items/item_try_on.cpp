@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <filesystem>
 
 #include "app/bases/base_slots.h"
 #include "app/bases/item_record.h"
@@ -13,7 +14,15 @@ namespace {
 
 // Part of the custom base's own vocabulary; the program's string table has
 // no entry for it.
+constexpr const char* kCustomBaseName = "Custom";
+constexpr const char* kCustomBaseVersion = "3.0";
 constexpr const char* kRemoveQuestion = "Are you really want to delete this item from Custom base?";
+
+void CreateEmptyCustomBase(CBaseDatabase& base, const std::string& path) {
+  std::error_code ignored;
+  std::filesystem::create_directories(std::filesystem::path(path).parent_path(), ignored);
+  if (!base.Create(path, kCustomBaseName, kCustomBaseVersion, 0) || !base.Save()) base.Close();
+}
 
 }  // namespace
 
@@ -34,6 +43,10 @@ CBaseDatabase* CItemTryOn::Database(int kind) {
     // Only the custom base is written to; the shipped ones stay read-only.
     // A base that opens but loads only in part keeps what was read.
     if (!path.empty() && base->Open(path, kind != kCustomBaseSlot)) base->Load();
+    // A new user has no custom base yet: start an empty one so their first
+    // look can be kept. A file that is there but does not open is left alone.
+    else if (!path.empty() && kind == kCustomBaseSlot && !std::filesystem::exists(path))
+      CreateEmptyCustomBase(*base, path);
   }
   return base->IsOpen() ? base.get() : nullptr;
 }
