@@ -167,6 +167,8 @@ class CMainFrame : public CWnd {
   std::optional<bool> IsItemCommandEnabled(UINT id);
   bool IsButtonDown(UINT id) const;
   void OnItemListClick();
+  // Delete on an item list: true when the frame took the key.
+  bool OnItemListKey(QObject* watched, const QKeyEvent& key);
   void AfterItemApplied(ApplyResult result);
   void ToggleSlideshow();
   void StopSlideshow();

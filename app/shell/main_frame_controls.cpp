@@ -107,6 +107,7 @@ bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
   auto* widget = qobject_cast<QWidget*>(watched);
   if (!widget || widget->window() != this) return false;
   auto* key = static_cast<QKeyEvent*>(event);
+  if (OnItemListKey(watched, *key)) return true;
   const int virtualKey = VirtualKeyFromQtKey(key->key());
   if (!virtualKey) return false;
   auto command = FindAccelerator(virtualKey, ModifierBits(key->modifiers()));

@@ -4,6 +4,7 @@
 // and removes the user's own items. The rules are CItemTryOn's; this file
 // only connects them to the panels.
 #include <QDialog>
+#include <QKeyEvent>
 
 #include "app/bases/item_record.h"
 #include "app/shell/face_fit_commands.h"
@@ -82,6 +83,19 @@ void CMainFrame::OnItemListClick() {
   if (!list || !m_tryOn) return;
   CDibListCtrlView view(*list);
   AfterItemApplied(m_tryOn->ApplyChosen(m_state.CurrentKind(), view));
+}
+
+// The item lists mirror their database's selection entry for entry, so the
+// list's own Delete would leave every later entry picking its neighbour's
+// item. On the custom list Delete removes the item from the base (asking
+// first); on the others it does nothing.
+bool CMainFrame::OnItemListKey(QObject* watched, const QKeyEvent& key) {
+  if (key.key() != Qt::Key_Delete || key.modifiers() != Qt::NoModifier) return false;
+  CZORDibListCtrl* list = ItemList();
+  if (!list || watched != list) return false;
+  if (m_state.CurrentKind() == kKindCustom && IsCommandEnabled(ID_CUSTOM_REMOVE))
+    PostMessage(this, WM_COMMAND, MAKEWPARAM(ID_CUSTOM_REMOVE, 0));
+  return true;
 }
 
 void CMainFrame::AfterItemApplied(ApplyResult result) {

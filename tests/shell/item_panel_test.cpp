@@ -2,7 +2,7 @@
 // keys and timer events on the offscreen platform: the kind buttons' life,
 // a pick and its controls, a replacement keeping the adjustments, an item
 // that does not load, the slideshow, the select menu's dialogs and the
-// custom base.
+// custom base, and Delete on the lists.
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QTimerEvent>
@@ -101,6 +101,10 @@ class ItemWindow : public StartupTest {
     QTimerEvent tick(Frame().NativeTimerId(CMainFrame::kSlideshowTimerId));
     QCoreApplication::sendEvent(&Frame(), &tick);
   }
+  void PressDelete() {
+    QKeyEvent key(QEvent::KeyPress, Qt::Key_Delete, Qt::NoModifier);
+    QCoreApplication::sendEvent(Frame().ItemList(), &key);
+  }
   template <class Control>
   Control* Find(unsigned panel, UINT id) {
     return dynamic_cast<Control*>(GetDlgItem(Frame().Panel(panel), id));
@@ -157,6 +161,9 @@ TEST_F(ItemWindow, APickSetsTheControlsAndAReplacementKeepsTheColourAdjustments)
   EXPECT_EQ(ShownItemWidth(kKindHairstyle), 28) << "Pixie replaces Bob";
   EXPECT_EQ(Document().GetCurrentLayer()->GetBrightness(), 70);
   EXPECT_EQ(Find<CZORSlider>(104, ID_SLIDER_BRIGHTNESS)->GetPos(), 70) << "the slider follows the new layer";
+
+  PressDelete();
+  EXPECT_EQ(Frame().ItemList()->GetCount(), 4) << "the list stays in step with its database";
 
   Pick(3);  // made for the profile projection, which has no photo
   EXPECT_EQ(ShownItemWidth(kKindHairstyle), 28);
@@ -289,7 +296,8 @@ TEST_F(ItemWindow, AnItemKeptInTheCustomBaseComesBackAndCanBeRemoved) {
   Command(ID_CUSTOM_REMOVE);
   EXPECT_THAT(Captions(), ElementsAre("My crew cut")) << "No keeps it";
   messages.QueueAnswer(IDYES);
-  Command(ID_CUSTOM_REMOVE);
+  PressDelete();  // Delete on the custom list removes, as the button does
+  QCoreApplication::sendPostedEvents();
   EXPECT_TRUE(Captions().empty());
   CBaseDatabase stored;
   ASSERT_TRUE(stored.Open(root.File("share/kelvora/Bases/Cust1.hbd"), true));
