@@ -38,6 +38,14 @@ CEditMode CFrameDocumentHost::GetEditMode() { return m_frame.ViewMode().edit; }
 
 void CFrameDocumentHost::ShowProjectionPicture(int index) { m_frame.SetProjectionPicture(index); }
 
+void CFrameDocumentHost::SetSlidersFrom(const CLayer& layer) { m_frame.SetSlidersFrom(layer); }
+
+void CFrameDocumentHost::ResetSliders() { m_frame.ResetSliders(); }
+
+void CFrameDocumentHost::RefreshPanel() { m_frame.SyncControls(); }
+
+void CFrameDocumentHost::RefillItemList() { m_frame.RefillItemList(); }
+
 // Posted like the controls' own status texts, so it shows after whatever
 // the press that started the fitting still has to do.
 void CFrameDocumentHost::ShowStatusText(const std::string& text) {

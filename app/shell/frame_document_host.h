@@ -21,6 +21,10 @@ class CFrameDocumentHost : public CDocumentHost {
   void EndWaitCursor() override;
   CEditMode GetEditMode() override;
   void ShowProjectionPicture(int index) override;
+  void SetSlidersFrom(const CLayer& layer) override;
+  void ResetSliders() override;
+  void RefreshPanel() override;
+  void RefillItemList() override;
   bool IsMorphingOn() override { return m_settings.morphing; }
   bool ShowQuestions() override { return m_settings.showQuestions; }
   bool SelectByOrient() override { return m_settings.selectByOrient; }

@@ -10,7 +10,7 @@
 #include "controls/skin_resources.h"
 #include "platform/core/message_box.h"
 
-CMainFrame::CMainFrame(const CSettings& settings) : CWnd(nullptr), m_settings(settings) {
+CMainFrame::CMainFrame(CSettings& settings) : CWnd(nullptr), m_settings(settings) {
   // The skinned title bar replaces the window system's.
   setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
   setAutoFillBackground(true);
@@ -19,7 +19,7 @@ CMainFrame::CMainFrame(const CSettings& settings) : CWnd(nullptr), m_settings(se
   setPalette(dark);
 }
 
-CMainFrame::CMainFrame(const CSettings& settings, CKelvoraDoc& document, HINSTANCE style)
+CMainFrame::CMainFrame(CSettings& settings, CKelvoraDoc& document, HINSTANCE style)
     : CMainFrame(settings) {
   m_document = &document;
   m_style = style;

@@ -7,8 +7,9 @@
 // object (options, help) and of subsystems built apart (gallery, printing,
 // camera, area operations, deformation) are run by the handlers registered
 // for them, and the latter stay disabled until they are. Files by subject:
-// main_frame.cpp (window and panels), main_frame_document.cpp (view and item
-// kinds), main_frame_commands.cpp (dispatch), main_frame_controls.cpp
+// main_frame.cpp (window and panels), main_frame_document.cpp (the view),
+// main_frame_items.cpp (item kinds, trying items on, the custom base),
+// main_frame_commands.cpp (dispatch), main_frame_controls.cpp
 // (buttons, sliders, status text, keys), main_frame_dialogs.cpp (About,
 // information sheet, statistics, pop-up menus).
 #pragma once
@@ -17,6 +18,7 @@
 #include <functional>
 #include <memory>
 #include <map>
+#include <optional>
 #include <vector>
 
 class QBoxLayout;
@@ -28,6 +30,7 @@ class QDialog;
 #include "app/shell/frame/frame_state.h"
 #include "app/shell/frame/session_statistics.h"
 #include "app/shell/frame_document_host.h"
+#include "app/shell/items/item_try_on.h"
 #include "app/shell/profiles/filter_profile.h"
 #include "app/shell/panels/skin_panel.h"
 #include "app/view/context_menu.h"
@@ -40,14 +43,16 @@ class QDialog;
 inline constexpr UINT WM_CLOSE = 0x0010;
 
 class CKelvoraView;
+class CZORDibListCtrl;
 
 class CMainFrame : public CWnd {
  public:
-  // `settings` is the application's record and outlives the frame.
-  explicit CMainFrame(const CSettings& settings);
+  // `settings` is the application's record and outlives the frame; the
+  // item lists write their category choices and search text back to it.
+  explicit CMainFrame(CSettings& settings);
   // A frame with the document: it makes the view in its central place and
   // becomes the document's host. `style` gives the sample photos.
-  CMainFrame(const CSettings& settings, CKelvoraDoc& document, HINSTANCE style);
+  CMainFrame(CSettings& settings, CKelvoraDoc& document, HINSTANCE style);
   ~CMainFrame() override;
 
   // Creates the panels in table order from `templates`; on a failure shows
@@ -109,12 +114,24 @@ class CMainFrame : public CWnd {
   // The document's and the view's commands; false when `id` is not one.
   bool OnDocumentCommand(UINT id);
 
+  // --- trying items on (main_frame_items.cpp) ---
+  // The thumbnail list of the panel shown for the current kind (the custom
+  // panel's for custom items); null without a kind.
+  CZORDibListCtrl* ItemList() const;
+  // The item state; null in a frame made without a document.
+  CItemTryOn* TryOn() const { return m_tryOn.get(); }
+  // The list of the current kind again, for the projection now current.
+  void RefillItemList();
+  // The slideshow's timer; tests deliver its ticks themselves.
+  static constexpr UINT kSlideshowTimerId = 11;
+
   LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam, const std::string& text) override;
   // The window's keys: a key of the accelerator list posts its command.
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  protected:
   void OnCommand(UINT id, UINT code, HWND control) override;
+  void OnTimer(UINT id) override;
   void closeEvent(QCloseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
 
@@ -138,8 +155,6 @@ class CMainFrame : public CWnd {
  public:
   // 57600: every panel, tool and slider back to the start.
   void ResetPanels();
-  // The item list's id on the item panels: a click there picks an item.
-  static constexpr UINT kItemListIdForFrame = 998;
 
  private:
   void CreateView(QBoxLayout& place);
@@ -147,11 +162,25 @@ class CMainFrame : public CWnd {
   void LoadFromFile();
   // An item kind's button: its panel with the kind's list, or off again.
   void ChooseItemKind(int kind);
-  void RefillItemList();
+  // The item panels' commands; false when `id` is not one.
+  bool RunItemCommand(UINT id);
+  std::optional<bool> IsItemCommandEnabled(UINT id);
+  bool IsButtonDown(UINT id) const;
   void OnItemListClick();
+  // Delete on an item list: true when the frame took the key.
+  bool OnItemListKey(QObject* watched, const QKeyEvent& key);
+  void AfterItemApplied(ApplyResult result);
+  void ToggleSlideshow();
+  void StopSlideshow();
+  void ShowSelectMenu();
+  void SelectByCategories();
+  void SelectByName();
+  void SelectByFaceType();
+  void AddToCustomBase();
+  void RemoveFromCustomBase();
   CBaseDatabase* KindDatabase(int kind);
 
-  const CSettings& m_settings;
+  CSettings& m_settings;
   std::vector<CSkinPanel*> m_panels;  // owned by the frame as Qt children
   unsigned m_currentRight = 0;
   CCommandHandlers m_handlers;
@@ -172,5 +201,5 @@ class CMainFrame : public CWnd {
   class QLabel* m_statusLine = nullptr;  // a Qt child of the title bar
   bool m_syncing = false;
   int m_projectionPicture = 0;
-  std::array<std::unique_ptr<CBaseDatabase>, kItemKindCount> m_kindBases;  // opened on first use
+  std::unique_ptr<CItemTryOn> m_tryOn;
 };

@@ -11,6 +11,7 @@
 #include "app/shell/frame/command_table.h"
 #include "app/shell/main_frame.h"
 #include "app/view/kelvora_view.h"
+#include "controls/zor_dib_list_ctrl.h"
 
 void CMainFrame::SetCommandHandler(UINT id, std::function<void()> handler, std::function<bool()> enabled) {
   m_handlers.Set(id, std::move(handler), std::move(enabled));
@@ -18,6 +19,7 @@ void CMainFrame::SetCommandHandler(UINT id, std::function<void()> handler, std::
 }
 
 bool CMainFrame::IsCommandEnabled(UINT id) {
+  if (auto item = IsItemCommandEnabled(id)) return *item;
   CommandFacts facts;
   if (m_document) {
     const CEditMode& mode = m_state.ViewMode().edit;
@@ -29,9 +31,15 @@ bool CMainFrame::IsCommandEnabled(UINT id) {
   return ::IsCommandEnabled(id, facts, m_handlers);
 }
 
-void CMainFrame::OnCommand(UINT id, UINT, HWND) { RunCommand(id); }
+void CMainFrame::OnCommand(UINT id, UINT code, HWND) {
+  // The click before a double click has picked the item already.
+  if (id == ID_ITEM_LIST && code == kDibListNotifyDoubleClick) return;
+  RunCommand(id);
+}
 
 void CMainFrame::RunCommand(UINT id) {
+  // Any other command ends the slideshow, as the user has moved on.
+  if (id != ID_SLIDESHOW) StopSlideshow();
   const CommandSpec* spec = FindCommand(id);
   if (id == ID_TOGGLE_LAYER_FRAMES && m_view) {
     // The view turns its frames and tells the setting through its sink.
@@ -85,16 +93,10 @@ bool CMainFrame::OnDocumentCommand(UINT id) {
     SyncViewMode();
     return true;
   }
-  for (int kind = 0; kind < kItemKindCount; ++kind) {
-    if (id == FindItemKind(kind)->command) {
-      if (IsCommandEnabled(id)) ChooseItemKind(kind);
-      return true;
-    }
-  }
+  if (RunItemCommand(id)) return true;
   CKelvoraDoc& document = *m_document;
   const int setSize = document.GetMode() == kBodySet ? 1 : 4;
   switch (id) {
-    case kItemListIdForFrame: OnItemListClick(); return true;
     case ID_TOOL_MIRROR: ShowMirrorMenu(); return true;
     case ID_MIRROR_LEFT_RIGHT:
     case ID_MIRROR_TOP_BOTTOM:

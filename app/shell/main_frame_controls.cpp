@@ -42,8 +42,8 @@ void CMainFrame::SyncControls() {
       if (!id) continue;
       const bool enabled = IsCommandEnabled(id);
       if (button->IsWindowEnabled() != enabled) button->EnableWindow(enabled);
-      if (auto* check = dynamic_cast<CZORCheckBox*>(button); check && check->IsChecked() != m_state.IsButtonDown(id))
-        check->SetCheck(m_state.IsButtonDown(id));
+      if (auto* check = dynamic_cast<CZORCheckBox*>(button); check && check->IsChecked() != IsButtonDown(id))
+        check->SetCheck(IsButtonDown(id));
       if (m_document && (id == ID_EDIT_UNDO || id == ID_EDIT_REDO)) {
         const auto direction = id == ID_EDIT_UNDO ? UndoDirection::undo : UndoDirection::redo;
         std::string tip = UndoCommandText(*m_document, m_state.ViewMode().edit, direction);
@@ -107,6 +107,7 @@ bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
   auto* widget = qobject_cast<QWidget*>(watched);
   if (!widget || widget->window() != this) return false;
   auto* key = static_cast<QKeyEvent*>(event);
+  if (OnItemListKey(watched, *key)) return true;
   const int virtualKey = VirtualKeyFromQtKey(key->key());
   if (!virtualKey) return false;
   auto command = FindAccelerator(virtualKey, ModifierBits(key->modifiers()));

@@ -1,16 +1,12 @@
-// The main frame's side of the document: the view in its central place, the
-// item kinds' panels and lists, and picking an item.
+// The main frame's side of the document: the view in its central place and
+// loading photos.
 #include <QBoxLayout>
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QScreen>
 
-#include "app/bases/item_record.h"
 #include "app/document/photo_loading.h"
 #include "app/editing/layer_mirror.h"
-#include "app/shell/items/item_application.h"
-#include "controls/zor_dib_list_ctrl.h"
-#include "platform/qt/dialog_template.h"
 #include "app/document/undo_routing.h"
 #include "app/shell/editing_commands.h"
 #include "app/shell/face_fit_commands.h"
@@ -24,7 +20,6 @@
 namespace {
 
 constexpr unsigned kImageFileFilterId = 61782;
-constexpr UINT kItemListId = 998;
 
 // "JPEG Files (*.jpg)|*.jpg|...||" as a Qt file dialog filter list, with
 // every type the image library reads offered first.
@@ -44,6 +39,7 @@ QString FileDialogFilter() {
 void CMainFrame::CreateView(QBoxLayout& place) {
   m_host = std::make_unique<CFrameDocumentHost>(*this, m_settings);
   m_document->SetHost(m_host.get());
+  m_tryOn = std::make_unique<CItemTryOn>(*m_document, m_settings);
   m_document->SetFrameCursors(LoadFrameCursors());
   m_tools = std::make_unique<CContourViewTools>(*m_document);
   m_tools->SetSetupSource([this]() -> std::optional<CHairToolSetup> {
@@ -95,60 +91,4 @@ void CMainFrame::LoadFromFile() {
   const QString path = QFileDialog::getOpenFileName(this, QString::fromStdString(LoadResourceString(ID_LOAD_FROM_FILE)),
                                                     QString(), FileDialogFilter());
   if (!path.isEmpty() && LoadPhotoFromPath(*m_document, path.toStdString())) m_statistics.NotePhotoLoaded();
-}
-
-CBaseDatabase* CMainFrame::KindDatabase(int kind) {
-  if (!IsItemKind(kind)) return nullptr;
-  std::unique_ptr<CBaseDatabase>& base = m_kindBases[kind];
-  if (!base) {
-    base = std::make_unique<CBaseDatabase>();
-    const std::string path = m_settings.GetBasePath(kind);
-    // Only the custom base is written to; the shipped ones stay read-only.
-    if (path.empty() || !base->Open(path, kind != kKindCustom) || !base->Load()) base->Close();
-  }
-  return base->IsOpen() ? base.get() : nullptr;
-}
-
-void CMainFrame::ChooseItemKind(int kind) {
-  const bool chosen = m_state.ChooseKind(kind);
-  CLayer* layer = chosen ? m_document->GetProjection(-1)->GetSlot(kind) : nullptr;
-  m_document->SetCurrentLayer(layer);
-  if (layer) m_state.SetSlidersFrom(*layer);
-  else m_state.ResetSliders();
-  SyncViewMode();
-  ShowRightPanel(m_state.RightPanel());
-  RefillItemList();
-  if (m_view) m_view->update();
-}
-
-void CMainFrame::RefillItemList() {
-  CSkinPanel* panel = Panel(kItemPanelTemplate);
-  auto* list = panel ? dynamic_cast<CZORDibListCtrl*>(GetDlgItem(panel, kItemListId)) : nullptr;
-  if (!list) return;
-  list->ResetContent();
-  const int kind = m_state.CurrentKind();
-  CBaseDatabase* base = KindDatabase(kind);
-  if (!base) return;
-  RefreshSelection(*base, AllCategories(), ProjectionFilterFor(*m_document, kind, m_settings.selectByOrient), -1);
-  const std::vector<BaseItemRecord>& selection = base->Selection();
-  const auto& thumbnails = base->SelectionThumbnails();
-  for (std::size_t i = 0; i < selection.size(); ++i) {
-    std::unique_ptr<CDib> picture;
-    if (i < thumbnails.size() && thumbnails[i]) picture = std::make_unique<CDib>(*thumbnails[i]);
-    list->AddItem(std::move(picture), GetItemName(selection[i]));
-  }
-}
-
-void CMainFrame::OnItemListClick() {
-  CSkinPanel* panel = Panel(kItemPanelTemplate);
-  auto* list = panel ? dynamic_cast<CZORDibListCtrl*>(GetDlgItem(panel, kItemListId)) : nullptr;
-  const int kind = m_state.CurrentKind();
-  CBaseDatabase* base = KindDatabase(kind);
-  if (!list || !base || list->GetCurSel() < 0) return;
-  if (ApplySelectedItem(*m_document, *base, kind, list->GetCurSel(), false) == ApplyResult::applied) {
-    m_statistics.NoteItemTried(kind);
-    if (CLayer* layer = m_document->GetCurrentLayer()) m_state.SetSlidersFrom(*layer);
-    SyncViewMode();
-    if (m_view) m_view->update();
-  }
 }

@@ -4,20 +4,18 @@
 #include <QTimer>
 #include <QWidget>
 
+#include <memory>
+
 #include "app/document/item_kinds.h"
+#include "app/shell/main_frame.h"
 #include "controls/zor_dib_list_ctrl.h"
 #include "platform/qt/window_message.h"
 
 namespace {
 
 constexpr UINT kItemListId = 998;
-
-CZORDibListCtrl* ItemList(QWidget& frame) {
-  // The controls carry no meta-object of their own, so Qt cannot pick them out.
-  for (QWidget* child : frame.findChildren<QWidget*>())
-    if (auto* list = dynamic_cast<CZORDibListCtrl*>(child); list && list->GetDlgCtrlID() == kItemListId) return list;
-  return nullptr;
-}
+constexpr int kTryOnPollMs = 100;
+constexpr int kTryOnAttempts = 20;
 
 }  // namespace
 
@@ -27,16 +25,22 @@ bool StageTryOn(const QString& kindAndItem) {
   const int kind = parts.value(0).toInt(&kindRead);
   const int item = parts.value(1).toInt(&itemRead);
   if (parts.size() != 2 || !kindRead || !itemRead || kind < 0 || kind >= kItemKindCount || item < 0) return false;
-  // After the posted start-up commands (the sample photos) have run.
-  QTimer::singleShot(600, [kind, item] {
-    HWND frame = GetMainWindow();
-    if (!frame) return;
-    SendMessage(frame, WM_COMMAND, MAKEWPARAM(FindItemKind(kind)->command, 0));
-    CZORDibListCtrl* list = ItemList(*frame);
+  // The kind's button is live only once the sample photos are in, which
+  // takes a while on a slow (or instrumented) build: try until it is.
+  auto* poll = new QTimer;
+  auto attempts = std::make_shared<int>(0);
+  QObject::connect(poll, &QTimer::timeout, [poll, attempts, kind, item] {
+    auto* frame = dynamic_cast<CMainFrame*>(GetMainWindow());
+    const UINT command = FindItemKind(kind)->command;
+    if (++*attempts > kTryOnAttempts || (frame && frame->IsCommandEnabled(command))) poll->deleteLater();
+    if (!frame || !frame->IsCommandEnabled(command)) return;
+    SendMessage(frame, WM_COMMAND, MAKEWPARAM(command, 0));
+    CZORDibListCtrl* list = frame->ItemList();
     if (!list || item >= list->GetCount()) return;
     list->SetCurSel(item);
     SendMessage(frame, WM_COMMAND, MAKEWPARAM(kItemListId, 0));
   });
+  poll->start(kTryOnPollMs);
   return true;
 }
 

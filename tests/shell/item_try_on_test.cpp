@@ -4,6 +4,9 @@
 // list, and removing from the custom base only after the user agrees.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
+
 #include "app/bases/item_record.h"
 #include "app/shell/items/category_choice.h"
 #include "app/shell/items/custom_item.h"
@@ -199,6 +202,28 @@ TEST_F(ItemTryOn, RemovingFromTheCustomBaseAsksAndKeepsTheItemOnNo) {
   CBaseDatabase reopened;
   ASSERT_TRUE(reopened.Open(folder.File("Cust.hbd"), true) && reopened.Load());
   EXPECT_TRUE(reopened.Records().empty());
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(ItemTryOn, AMissingCustomBaseStartsEmptyAndADamagedOneIsLeftAlone) {
+  settings.baseFiles[kKindCustom] = "Fresh/Cust1.hbd";
+  CBaseDatabase* fresh = tryOn.Database(kKindCustom);
+  ASSERT_NE(fresh, nullptr);
+  EXPECT_TRUE(fresh->Records().empty());
+  EXPECT_FALSE(fresh->IsReadOnly());
+  EXPECT_TRUE(std::filesystem::exists(folder.File("Fresh/Cust1.hbd")));
+
+  const std::vector<unsigned char> junk(40, 0x5A);
+  folder.Write("Broken.hbd", junk);
+  settings.baseFiles[kKindCustom] = "Broken.hbd";
+  CItemTryOn again(document, settings);
+  again.Database(kKindCustom);
+  std::ifstream file(folder.File("Broken.hbd"), std::ios::binary);
+  EXPECT_EQ(std::vector<unsigned char>(std::istreambuf_iterator<char>(file), {}), junk)
+      << "the user's file is not replaced";
 }
 
 }  // namespace

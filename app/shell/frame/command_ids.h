@@ -46,6 +46,10 @@ inline constexpr CommandId ID_SELECT_MENU = 1190;
 inline constexpr CommandId ID_SELECT_BY_CATEGORIES = 32774;
 inline constexpr CommandId ID_SELECT_BY_NAME = 32775;
 inline constexpr CommandId ID_SELECT_BY_FACE_TYPE = 32776;
+inline constexpr CommandId ID_SLIDESHOW = 1216;
+inline constexpr CommandId ID_CUSTOM_ADD = 1192;
+inline constexpr CommandId ID_CUSTOM_REMOVE = 1193;
+inline constexpr CommandId ID_ITEM_LIST = 998;  // a click in the thumbnail list
 
 // Tools bar.
 inline constexpr CommandId ID_TOOL_ZOOM = 1051;

@@ -1,6 +1,7 @@
 #include "app/shell/frame/frame_menus.h"
 
 #include <functional>
+#include <utility>
 
 #include "platform/core/ini_profile.h"
 
@@ -24,6 +25,20 @@ std::vector<MenuEntry> PhotoMenu(const std::function<bool(CommandId)>& enabled) 
   menu.push_back({});
   add(ID_LOAD_FROM_FILE, "Load from file...");
   add(ID_LOAD_SAMPLE_PHOTO, "Load sample photo");
+  return menu;
+}
+
+std::vector<MenuEntry> SelectMenu(bool enabled) {
+  std::vector<MenuEntry> menu;
+  for (auto [id, label] : {std::pair{ID_SELECT_BY_CATEGORIES, "Select by categories..."},
+                           std::pair{ID_SELECT_BY_NAME, "Select by name..."},
+                           std::pair{ID_SELECT_BY_FACE_TYPE, "Select by face type..."}}) {
+    MenuEntry entry;
+    entry.command = id;
+    entry.text = MenuText(label, id);
+    entry.enabled = enabled;
+    menu.push_back(std::move(entry));
+  }
   return menu;
 }
 

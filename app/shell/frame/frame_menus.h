@@ -1,5 +1,6 @@
 // The frame's pop-up menus as data: the photo menu (menu 130) of "Get
-// photo" and menu 156 of "Mirror image". The Qt frame shows them at the
+// photo", the select menu (menu 131) of "Select" and menu 156 of "Mirror
+// image". The Qt frame shows them at the
 // cursor and runs the chosen command.
 #pragma once
 
@@ -14,6 +15,9 @@
 // camera is connected).
 std::vector<MenuEntry> PhotoMenu(const std::function<bool(CommandId)>& enabled);
 std::vector<MenuEntry> MirrorMenu();
+// Select by categories, by name and by face type, with their keys; all three
+// follow the "Select" button's enabling.
+std::vector<MenuEntry> SelectMenu(bool enabled);
 
 // "Load from file...\tCtrl+L": the label with the command's first key.
 std::string MenuText(const char* label, CommandId command);

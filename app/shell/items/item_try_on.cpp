@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <filesystem>
 
 #include "app/bases/base_slots.h"
 #include "app/bases/item_record.h"
@@ -13,7 +14,15 @@ namespace {
 
 // Part of the custom base's own vocabulary; the program's string table has
 // no entry for it.
+constexpr const char* kCustomBaseName = "Custom";
+constexpr const char* kCustomBaseVersion = "3.0";
 constexpr const char* kRemoveQuestion = "Are you really want to delete this item from Custom base?";
+
+void CreateEmptyCustomBase(CBaseDatabase& base, const std::string& path) {
+  std::error_code ignored;
+  std::filesystem::create_directories(std::filesystem::path(path).parent_path(), ignored);
+  if (!base.Create(path, kCustomBaseName, kCustomBaseVersion, 0) || !base.Save()) base.Close();
+}
 
 }  // namespace
 
@@ -34,6 +43,10 @@ CBaseDatabase* CItemTryOn::Database(int kind) {
     // Only the custom base is written to; the shipped ones stay read-only.
     // A base that opens but loads only in part keeps what was read.
     if (!path.empty() && base->Open(path, kind != kCustomBaseSlot)) base->Load();
+    // A new user has no custom base yet: start an empty one so their first
+    // look can be kept. A file that is there but does not open is left alone.
+    else if (!path.empty() && kind == kCustomBaseSlot && !std::filesystem::exists(path))
+      CreateEmptyCustomBase(*base, path);
   }
   return base->IsOpen() ? base.get() : nullptr;
 }
@@ -64,6 +77,17 @@ void CItemTryOn::RestorePosition(int kind, CItemListView& list) const {
   const ItemListPosition& position = m_positions[kind];
   if (position.topIndex > 0) list.SetTopIndex(position.topIndex);
   if (position.selection >= 0 && position.selection < list.GetCount()) list.SetCurSel(position.selection);
+}
+
+int CItemTryOn::ListIndexOfRecord(int kind, int recordIndex) {
+  CBaseDatabase* base = Database(kind);
+  if (!base || recordIndex < 0 || recordIndex >= static_cast<int>(base->Records().size())) return -1;
+  // Image offsets tell records apart; names need not.
+  const std::uint32_t offset = base->Records()[recordIndex].imageOffset;
+  const std::vector<BaseItemRecord>& selection = base->Selection();
+  for (std::size_t i = 0; i < selection.size(); ++i)
+    if (selection[i].imageOffset == offset) return static_cast<int>(i);
+  return -1;
 }
 
 ApplyResult CItemTryOn::ApplyChosen(int kind, const CItemListView& list) {

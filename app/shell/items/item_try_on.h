@@ -40,6 +40,10 @@ class CItemTryOn {
   // Back to the saved position, as far as the list now reaches.
   void RestorePosition(int kind, CItemListView& list) const;
 
+  // The list entry of record `recordIndex` of the kind's database (what the
+  // name search finds), or -1 when the filters leave it out.
+  int ListIndexOfRecord(int kind, int recordIndex);
+
   // The list's chosen entry on the photo.
   ApplyResult ApplyChosen(int kind, const CItemListView& list);
 
