@@ -30,8 +30,6 @@ void Stage(const QString& what) {
   if (!frame || !frame->Document()) return;
   CKelvoraDoc& document = *frame->Document();
   const auto command = [frame](UINT id) { SendMessage(frame, WM_COMMAND, MAKEWPARAM(id, 0)); };
-  command(ID_SWITCH_TO_BODY);
-  command(ID_PHOTO_BODY);
   CLayer* photo = document.GetPhotoLayer();
   if (!photo) return;
   if (what == "lasso") {
