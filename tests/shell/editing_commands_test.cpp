@@ -20,22 +20,10 @@ namespace {
 
 using testimg::GetPixel;
 
-std::vector<unsigned char> PhotoBytes(int width, int height) {
-  CDib photo;
-  testimages::MakePatternImage(photo, width, height);
-  const std::string path =
-      (std::filesystem::temp_directory_path() / ("kelvora_editing_" + std::to_string(getpid()) + ".bmp")).string();
-  photo.SaveToBMPFile(path);
-  std::ifstream file(path, std::ios::binary);
-  std::vector<unsigned char> bytes{std::istreambuf_iterator<char>(file), {}};
-  std::filesystem::remove(path);
-  return bytes;
-}
-
 class EditingCommands : public StartupTest {
  protected:
   void SetUp() override {
-    style.AddResource("IDB_PHOTO_W1", "bmpimage", PhotoBytes(320, 240));
+    style.AddResource("IDB_PHOTO_W1", "bmpimage", PatternPhotoBytes(320, 240));
     ASSERT_TRUE(app.InitInstance(Environment()));
     Frame().resize(1000, 700);
     Frame().show();

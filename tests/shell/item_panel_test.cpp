@@ -47,7 +47,7 @@ class ItemWindow : public StartupTest {
     std::filesystem::copy_file(std::string(KELVORA_BASES_DIR) + "/Common.hbp", root.File("share/kelvora/Bases/Common.hbp"));
   }
   void Start() {
-    style.AddResource("IDB_PHOTO_W1", "bmpimage", PhotoBytes());
+    style.AddResource("IDB_PHOTO_W1", "bmpimage", PatternPhotoBytes(320, 240));
     ASSERT_TRUE(app.InitInstance(Environment()));
     Frame().resize(1000, 700);
     Frame().show();
@@ -78,15 +78,6 @@ class ItemWindow : public StartupTest {
     base.NameTable().cells.assign(kNameTableRows, {});
     base.NameTable().cells[0] = {"Women", "Men"};
     ASSERT_TRUE(base.Save());
-  }
-
-  std::vector<unsigned char> PhotoBytes() {
-    CDib photo;
-    testimages::MakePatternImage(photo, 320, 240);
-    const std::string path = root.File("photo.bmp");
-    photo.SaveToBMPFile(path);
-    std::ifstream file(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(file), {}};
   }
 
   CMainFrame& Frame() { return *app.MainFrame(); }

@@ -6,10 +6,14 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <vector>
 
 #include "app/shell/kelvora_app.h"
 #include "platform/core/message_box.h"
 #include "platform/qt/dialog_template.h"
+#include "tests/imagelib/test_images.h"
 #include "tests/support/test_skin.h"
 #include "tests/test_files.h"
 
@@ -28,6 +32,17 @@ class StartupTest : public ::testing::Test {
   std::string StylePath() const { return root.File("share/kelvora/Styles/Style_1/style.kvstyle"); }
   std::string ProfilePath() const { return root.File("config/Kelvora.ini"); }
   std::string HelpFolder() const { return root.File("share/kelvora/Help") + "/"; }
+
+  // A patterned photo as the bytes of a BMP file, for the style's sample
+  // photos and for files dropped or opened in the test.
+  std::vector<unsigned char> PatternPhotoBytes(int width, int height) {
+    CDib photo;
+    testimages::MakePatternImage(photo, width, height);
+    const std::string path = root.File("pattern_photo.bmp");
+    photo.SaveToBMPFile(path);
+    std::ifstream file(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(file), {}};
+  }
 
   StartupEnvironment Environment() {
     StartupEnvironment environment;

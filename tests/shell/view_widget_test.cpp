@@ -18,24 +18,10 @@
 
 namespace {
 
-std::vector<unsigned char> BmpBytes(int width, int height) {
-  CDib photo;
-  testimages::MakePatternImage(photo, width, height);
-  // One file per process: ctest runs these tests side by side.
-  const std::string path =
-      (std::filesystem::temp_directory_path() / ("kelvora_view_widget_" + std::to_string(getpid()) + ".bmp"))
-          .string();
-  photo.SaveToBMPFile(path);
-  std::ifstream file(path, std::ios::binary);
-  std::vector<unsigned char> bytes{std::istreambuf_iterator<char>(file), {}};
-  std::filesystem::remove(path);
-  return bytes;
-}
-
 class ViewWidget : public StartupTest {
  protected:
   void SetUp() override {
-    style.AddResource("IDB_PHOTO_W1", "bmpimage", BmpBytes(320, 240));
+    style.AddResource("IDB_PHOTO_W1", "bmpimage", PatternPhotoBytes(320, 240));
     ASSERT_TRUE(app.InitInstance(Environment()));
     Frame().resize(1000, 700);
     Frame().show();
@@ -83,7 +69,7 @@ TEST_F(ViewWidget, UndoByCommandMovesThePhotoBack) {
 
 TEST_F(ViewWidget, ADropOfTwoFilesIsRefusedAndOfOnePhotoLoadsIt) {
   const std::string path = root.File("dropped.bmp");
-  root.Write("dropped.bmp", BmpBytes(100, 80));
+  root.Write("dropped.bmp", PatternPhotoBytes(100, 80));
   QMimeData two;
   two.setUrls({QUrl::fromLocalFile(QString::fromStdString(path)), QUrl::fromLocalFile(QString::fromStdString(path))});
   QDragEnterEvent refused(QPoint(5, 5), Qt::CopyAction, &two, Qt::NoButton, Qt::NoModifier);
