@@ -40,6 +40,8 @@ class CPreviewButtons : public CWnd {
 
  protected:
   void OnCommand(UINT id, UINT, HWND) override { m_command(id); }
+  // The buttons' black corners are see-through: a dark strip like the panels.
+  void paintEvent(QPaintEvent*) override { QPainter(this).fillRect(rect(), QColor(34, 38, 51)); }
 
  private:
   std::function<void(unsigned)> m_command;
