@@ -17,6 +17,7 @@ cmake --install "$build" --prefix "$prefix" >/dev/null
 for file in \
     bin/Kelvora bin/kvtool \
     lib/kelvora/libPixkit.so lib/kelvora/libSkinkit.so lib/kelvora/libkvplatform_core.so \
+    lib/kelvora/libkvplatform_qt.so lib/kelvora/libkvtwain.so \
     share/kelvora/Styles/Style_1/style.kvstyle share/kelvora/Bases/Hair1.hbd share/kelvora/Bases/Common.hbd \
     share/kelvora/Help share/kelvora/Colors share/kelvora/INSTALLED \
     share/applications/org.kelvora.Kelvora.desktop share/metainfo/org.kelvora.Kelvora.metainfo.xml \
@@ -35,7 +36,7 @@ for binary in bin/Kelvora bin/kvtool; do
   readelf -d "$prefix/$binary" | grep -q 'R.*PATH.*\$ORIGIN/../lib/kelvora' || fail "$binary has no relative run path"
   resolved=$(ldd "$prefix/$binary")
   for library in libPixkit libkvplatform_core; do
-    grep "$library" <<<"$resolved" | grep -q "$prefix/lib/kelvora" || fail "$binary does not find $library in the prefix"
+    grep "$library" <<<"$resolved" | grep -Eq "$prefix(/bin/\.\.)?/lib/kelvora" || fail "$binary does not find $library in the prefix"
   done
   ! grep -q "not found" <<<"$resolved" || fail "$binary misses a library"
 done
