@@ -140,6 +140,34 @@ TEST_F(GalleryWindow, PrintShowsTheLookAndTheSelectedEntriesAndSavesAPdf) {
   EXPECT_EQ(std::string(bytes.begin(), bytes.begin() + 4), "%PDF");
 }
 
+TEST_F(GalleryWindow, SaveAsWritesEachSelectedEntryInTheFormatItsNameAsks) {
+  Start();
+  Press(ID_GALLERY_ADD);
+  Press(ID_GALLERY_ADD);
+  CZORDibListCtrl* list = List(bars->Strip());
+  list->SetCurSel(0);
+  Press(kGalleryListHorzId);
+  std::vector<std::string> names = {root.File("look.png"), root.File("look")};
+  bars->SetSavePathChooser([&](const std::string&) {
+    std::string name = names.front();
+    names.erase(names.begin());
+    return name;
+  });
+  Press(ID_GALLERY_SAVE_AS);
+  QImage png(QString::fromStdString(root.File("look.png")));
+  EXPECT_EQ(png.size(), QSize(160, 120)) << "the entry's rendered picture";
+  std::vector<unsigned char> bytes = TemporaryFolder::Read(root.File("look.png"));
+  ASSERT_GT(bytes.size(), 4u);
+  EXPECT_EQ(bytes[1], 'P');
+  // A name without a known extension is saved as JPEG with ".jpg" added.
+  list->SetCurSel(1);
+  Press(ID_GALLERY_SAVE_AS);
+  bytes = TemporaryFolder::Read(root.File("look.jpg"));
+  ASSERT_GT(bytes.size(), 2u);
+  EXPECT_EQ(bytes[0], 0xFF);
+  EXPECT_EQ(bytes[1], 0xD8);
+}
+
 TEST_F(GalleryWindow, SignDialogOkWritesTheSettingsAndCancelWritesNothing) {
   Start();
   {
