@@ -7,7 +7,6 @@
 #include <cmath>
 
 #include "platform/core/region.h"
-#include "styles/Style_1/pixel_font.h"
 
 namespace {
 
@@ -46,13 +45,16 @@ Canvas DrawButton(const ButtonLook& look, const Glyph& glyph, State state, doubl
   picture.RoundRect(1.5, 1.5, w - 1.5, h - 1.5, radius - 1, paint.top, paint.bottom);
   if (light > 0 || state == State::kMouseIn)
     picture.RoundRectOutline(2, 2, w - 2, h - 2, radius - 1.5, 1, Mix(paint.top, theme::kBrightInk, 0.25));
-  double captionSpace = look.caption.empty() ? 0 : kGlyphHeight + 3;
+  // The caption shrinks to fit the button rather than being cut off.
+  double captionSize = look.caption.empty() ? 0 : FittingSize(look.caption, theme::kCaptionSize, look.width - 6);
+  TextMetrics caption = MeasureText(look.caption, captionSize);
+  double captionSpace = look.caption.empty() ? 0 : caption.capHeight + caption.descent + 3;
   double size = std::min(w - 8, h - 8 - captionSpace);
   double left = (w - size) / 2 + paint.offset, top = (h - captionSpace - size) / 2 + paint.offset;
   if (glyph) glyph(picture, left, top, size, paint.ink);
   if (!look.caption.empty())
-    picture.Text(look.caption, static_cast<int>((w - TextWidth(look.caption)) / 2 + paint.offset),
-                 static_cast<int>(h - kGlyphHeight - 4 + paint.offset), 1, Mix(paint.ink, paint.top, 0.2));
+    picture.CentredText(look.caption, w / 2 + paint.offset, h - 4 - caption.descent - caption.capHeight / 2.0 + paint.offset,
+                        captionSize, paint.ink);
   return picture;
 }
 
@@ -64,10 +66,8 @@ void AddPicture(CZipResourceWriter& style, const std::string& name, const Canvas
 
 Glyph TextGlyph(const std::string& text) {
   return [text](Canvas& c, double left, double top, double size, Rgb ink) {
-    int scale = TextWidth(text) * 2 <= size && kGlyphHeight * 2 <= size ? 2 : 1;
-    int x = static_cast<int>(left + (size - TextWidth(text) * scale) / 2);
-    int y = static_cast<int>(top + (size - kGlyphHeight * scale) / 2);
-    c.Text(text, x, y, scale, ink);
+    double fitting = FittingSize(text, std::max(8.0, size * 0.55), static_cast<int>(size) + 4, Weight::kBold);
+    c.CentredText(text, left + size / 2, top + size / 2, fitting, ink, Weight::kBold);
   };
 }
 

@@ -15,12 +15,13 @@ inline constexpr Rgb kSurfaceTop{70, 79, 102}, kSurfaceBottom{50, 57, 75};
 inline constexpr Rgb kEdge{92, 102, 128}, kAccent{43, 179, 163}, kAccentDark{24, 122, 112};
 inline constexpr Rgb kInk{214, 220, 232}, kBrightInk{255, 255, 255}, kDimInk{112, 116, 128};
 inline constexpr Rgb kWarm{236, 104, 86};
+inline constexpr double kCaptionSize = 10.5, kHeadingSize = 15;
 }  // namespace theme
 
 // Draws a control's symbol centred in the given box, in the given colour.
 using Glyph = std::function<void(Canvas&, double left, double top, double size, Rgb ink)>;
 
-// A symbol made of text in the pixel font.
+// A symbol made of a short word in the style's bold type.
 Glyph TextGlyph(const std::string& text);
 // The head (or body) seen from the side of projection 0 to 4.
 Glyph ProjectionGlyph(int projection);

@@ -59,7 +59,7 @@ void AddTopBar(CZipResourceWriter& style) {
   ButtonLook arrow{24, 48, ButtonShape::kRounded, theme::kAccent, ""};
   AddPushButton(style, "TOOL_SET_PRJ_PREV", arrow, GlyphFor("TOOL_SET_PRJ_PREV", "<"));
   AddPushButton(style, "TOOL_SET_PRJ_NEXT", arrow, GlyphFor("TOOL_SET_PRJ_NEXT", ">"));
-  AddToggle(style, "SWITCH_BODY", {48, 48, ButtonShape::kRounded, theme::kAccent, "BODY"}, ProjectionGlyph(4));
+  AddToggle(style, "SWITCH_BODY", {48, 48, ButtonShape::kRounded, theme::kAccent, "Body"}, ProjectionGlyph(4));
 
   const Labelled kinds[] = {
       {"TOOL_SEL_PHOTO_FACE", "PHOTO"}, {"TOOL_SEL_MAKEUP", "MAKEUP"},   {"TOOL_SEL_HAIRSTYLE", "HAIR"},
@@ -122,7 +122,7 @@ void AddDialogs(CZipResourceWriter& style) {
   const Labelled font[] = {{"FONTBOLD", "B"}, {"FONTITALIC", "I"}, {"FONTUNDERLINE", "U"}};
   for (const Labelled& button : font) AddToggle(style, button.base, {26, 26}, GlyphFor(button.base, button.label));
   const char* projections[] = {"PR_FRONT", "PR_HALF", "PR_SIDE", "PR_REAR"};
-  const char* captions[] = {"FRONT", "HALF", "SIDE", "REAR"};
+  const char* captions[] = {"Front", "Half turn", "Side", "Rear"};
   for (int i = 0; i < 4; ++i)
     AddPushButton(style, projections[i], {72, 80, ButtonShape::kRounded, theme::kAccent, captions[i]},
                   ProjectionGlyph(i));

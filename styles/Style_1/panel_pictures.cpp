@@ -29,8 +29,9 @@ Canvas Panel(int width, int height, Edge edge, const std::string& heading = "") 
   if (edge == Edge::kLeft) panel.FillRect(0, 0, 2, height, line);
   if (edge == Edge::kRight) panel.FillRect(width - 2, 0, width, height, line);
   if (!heading.empty()) {
-    panel.Text(heading, 14, 12, 2, theme::kInk);
-    panel.FillRect(14, 32, 14 + TextWidth(heading) * 2, 34, theme::kAccent);
+    panel.Text(heading, 14, 26, theme::kHeadingSize, theme::kBrightInk, Weight::kBold);
+    int width = MeasureText(heading, theme::kHeadingSize, Weight::kBold).width;
+    panel.FillRect(14, 32, 14 + width, 34, theme::kAccent);
   }
   return panel;
 }
@@ -60,10 +61,10 @@ void DrawPortrait(Canvas& splash, const std::string& path, int x, int y, int hei
 Canvas Splash(const std::string& portrait) {
   Canvas splash(480, 300);
   splash.VerticalGradient(Rgb{52, 60, 82}, Rgb{24, 27, 38});
-  splash.Text("KELVORA", 32, 96, 6, theme::kBrightInk);
-  splash.FillRect(34, 150, 34 + TextWidth("KELVORA") * 6, 154, theme::kAccent);
-  splash.Text("MAKE-OVER STUDIO", 34, 170, 2, theme::kInk);
-  splash.Text("LOADING...", 34, 262, 1, theme::kDimInk);
+  splash.Text("Kelvora", 32, 136, 56, theme::kBrightInk, Weight::kBold);
+  splash.FillRect(34, 150, 34 + MeasureText("Kelvora", 56, Weight::kBold).width, 154, theme::kAccent);
+  splash.Text("Make-over studio", 34, 184, 20, theme::kInk);
+  splash.Text("Loading\u2026", 34, 272, 12, theme::kDimInk);
   DrawPortrait(splash, portrait, 318, 40, 176);
   return splash;
 }
@@ -80,7 +81,7 @@ Canvas ViewTexture() {
 
 Canvas Progress() {
   Canvas progress = Panel(320, 56, Edge::kTop);
-  progress.Text("PLEASE WAIT", 14, 10, 1, theme::kInk);
+  progress.Text("Please wait\u2026", 14, 21, 12, theme::kInk);
   progress.RoundRect(12, 28, 308, 44, 6, Rgb{22, 25, 34}, Rgb{30, 34, 45});
   return progress;
 }
@@ -137,13 +138,13 @@ void AddPanelBackgrounds(CZipResourceWriter& style, const std::string& splashPho
   AddJpeg(style, "IDB_TOPBAR_FACE_PATTERN", Panel(1024, 64, Edge::kBottom));
   AddJpeg(style, "IDB_GALLERY_PATTERN", Panel(1024, 96, Edge::kTop));
   AddJpeg(style, "IDB_RIGHT_EMPTY_PATTERN", Panel(232, 640, Edge::kLeft));
-  AddJpeg(style, "IDB_RIGHT_IMAGE_PATTERN", Panel(232, 640, Edge::kLeft, "PHOTO"));
-  AddJpeg(style, "IDB_RIGHT_BASE_PATTERN", Panel(232, 640, Edge::kLeft, "ITEMS"));
-  AddJpeg(style, "IDB_RIGHT_MAKEUP_PATTERN", Panel(232, 640, Edge::kLeft, "MAKE-UP"));
-  AddJpeg(style, "IDB_RIGHT_CUSTOM_PATTERN", Panel(232, 640, Edge::kLeft, "MY ITEMS"));
-  AddJpeg(style, "IDB_RIGHT_GALLERY_PATTERN", Panel(232, 640, Edge::kLeft, "GALLERY"));
+  AddJpeg(style, "IDB_RIGHT_IMAGE_PATTERN", Panel(232, 640, Edge::kLeft, "Photo"));
+  AddJpeg(style, "IDB_RIGHT_BASE_PATTERN", Panel(232, 640, Edge::kLeft, "Items"));
+  AddJpeg(style, "IDB_RIGHT_MAKEUP_PATTERN", Panel(232, 640, Edge::kLeft, "Make-up"));
+  AddJpeg(style, "IDB_RIGHT_CUSTOM_PATTERN", Panel(232, 640, Edge::kLeft, "My items"));
+  AddJpeg(style, "IDB_RIGHT_GALLERY_PATTERN", Panel(232, 640, Edge::kLeft, "Gallery"));
   AddJpeg(style, "IDB_SPLASH", Splash(splashPhoto));
-  AddJpeg(style, "IDB_SELECTSIGN", Panel(360, 260, Edge::kNone, "SIGN"));
+  AddJpeg(style, "IDB_SELECTSIGN", Panel(360, 260, Edge::kNone, "Sign"));
   AddPicture(style, "IDB_PROGRESS", Progress());
   AddPicture(style, "IDB_VIEW_TEXTURE", ViewTexture());
 }
