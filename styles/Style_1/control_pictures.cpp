@@ -119,9 +119,10 @@ void AddPushButton(CZipResourceWriter& style, const std::string& base, const But
   AddPicture(style, base + "_DISABLED", DrawButton(look, glyph, State::kDisabled));
 }
 
-void AddToggle(CZipResourceWriter& style, const std::string& base, const ButtonLook& look, const Glyph& glyph) {
+void AddToggle(CZipResourceWriter& style, const std::string& base, const ButtonLook& look, const Glyph& glyph,
+               const Glyph& onGlyph) {
   AddPicture(style, base + "_D1", DrawButton(look, glyph, State::kFrame));
-  AddPicture(style, base + "_D2", DrawButton(look, glyph, State::kOn));
+  AddPicture(style, base + "_D2", DrawButton(look, onGlyph ? onGlyph : glyph, State::kOn));
   AddPicture(style, base + "_MOUSEIN", DrawButton(look, glyph, State::kMouseIn));
   AddPicture(style, base + "_DOWNMOUSEIN", DrawButton(look, glyph, State::kPressed));
   AddPicture(style, base + "_DISABLED", DrawButton(look, glyph, State::kDisabled));
@@ -174,14 +175,20 @@ void AddSlider(CZipResourceWriter& style, const std::string& base, bool horizont
   AddPicture(style, base + "_THUMB", thumb(kAccent));
   AddPicture(style, base + "_ACTION", thumb(Mix(kAccent, kBrightInk, 0.45)));
   int w = horizontal ? length : across, h = horizontal ? across : length;
-  Canvas groove(w, h);
-  groove.VerticalGradient(kPanelTop, kPanelBottom);
-  double mid = across / 2.0;
-  if (horizontal)
-    groove.RoundRect(knob / 2.0, mid - 2, w - knob / 2.0, mid + 2, 2, Rgb{22, 25, 34}, Rgb{30, 34, 45});
-  else
-    groove.RoundRect(mid - 2, knob / 2.0, mid + 2, h - knob / 2.0, 2, Rgb{22, 25, 34}, Rgb{30, 34, 45});
-  AddPicture(style, base + "_BACKGROUND", groove);
+  // The groove and its lit part share one shape; the lit one is drawn only
+  // where the slider's action area lies.
+  auto groove = [&](Rgb top, Rgb bottom) {
+    Canvas picture(w, h);
+    double mid = across / 2.0;
+    if (horizontal)
+      picture.RoundRect(knob / 2.0 - 3, mid - 2.5, w - knob / 2.0 + 3, mid + 2.5, 2.5, top, bottom);
+    else
+      picture.RoundRect(mid - 2.5, knob / 2.0 - 3, mid + 2.5, h - knob / 2.0 + 3, 2.5, top, bottom);
+    return picture;
+  };
+  // The background is see-through around the groove so the panel shows.
+  AddPicture(style, base + "_BACKGROUND", groove(Rgb{20, 23, 31}, Rgb{30, 34, 45}));
+  AddPicture(style, base + "_TRACK", groove(Mix(kAccent, kBrightInk, 0.2), kAccentDark));
 }
 
 void AddThumbnailList(CZipResourceWriter& style, const std::string& base, int cell, int listLength) {

@@ -43,14 +43,16 @@ struct ButtonLook {
 // pressed and disabled pictures.
 void AddPushButton(CZipResourceWriter& style, const std::string& base, const ButtonLook& look, const Glyph& glyph);
 // A toggle (check box): frame 1 off, frame 2 on, with mouse-in, pressed and
-// disabled pictures.
-void AddToggle(CZipResourceWriter& style, const std::string& base, const ButtonLook& look, const Glyph& glyph);
+// disabled pictures. `onGlyph`, when given, is the symbol while on.
+void AddToggle(CZipResourceWriter& style, const std::string& base, const ButtonLook& look, const Glyph& glyph,
+               const Glyph& onGlyph = {});
 // A picture with one frame per projection (front, half, side, rear, body).
 void AddProjectionPicture(CZipResourceWriter& style, const std::string& base, int side);
 // A round window shape ("_RGN") for a control of the given size.
 void AddRoundRegion(CZipResourceWriter& style, const std::string& base, int side);
 
-// A slider's thumb, thumb under the mouse and groove background.
+// A slider's thumb, thumb under the mouse, groove background and the lit
+// groove ("_TRACK") shown from the slider's first end to the thumb.
 void AddSlider(CZipResourceWriter& style, const std::string& base, bool horizontal, int length);
 // A thumbnail list's cell frames and scroll pictures.
 void AddThumbnailList(CZipResourceWriter& style, const std::string& base, int cell, int listLength);

@@ -14,17 +14,17 @@ namespace {
 // Controls of the panels and dialogs, by skin base name.
 const std::vector<std::string> kPushButtons = {
     "SYS_HELP", "SYS_MIN", "SYS_EXIT", "NEW_CLIENT", "PHOTO_GET", "APP_PRINT", "APP_OPTIONS", "APP_STATISTICS",
-    "APP_HELP", "APP_ABOUT", "APP_EXIT", "DIST_SRC", "DIST_DEST", "DIST_STAT", "DIST_MAKE", "SELECT", "AUTOFIT",
+    "APP_HELP", "APP_ABOUT", "APP_EXIT", "DIST_MAKE", "SELECT", "AUTOFIT", "TOOL_FLIP", "TOOL_SEL_GALLERY", "FILTER",
     "CUSTADD", "CUSTREMOVE", "TOOL_SET_PRJ_PREV", "TOOL_SET_PRJ_NEXT", "TOOL_DEL_LAYER", "TOOL_UNDO", "TOOL_REDO",
     "PREVIEW_SETUP", "PREVIEW_SELECTSIGN", "PREVIEW_RESORT", "PREVIEW_OK", "PREVIEW_CANCEL", "PR_FRONT", "PR_HALF",
     "PR_SIDE", "PR_REAR"};
 const std::vector<std::string> kToggles = {
-    "TOOL_ZOOM", "TOOL_RUBBER", "TOOL_FINGER", "TOOL_FLIP", "TOOL_BRUSH", "TOOL_SPRAY", "TOOL_PIPETKA1",
+    "TOOL_ZOOM", "TOOL_RUBBER", "TOOL_FINGER", "DIST_SRC", "DIST_DEST", "DIST_STAT", "TOOL_BRUSH", "TOOL_SPRAY", "TOOL_PIPETKA1",
     "TOOL_LASSO", "TOOL_WAND", "THICKNESS1", "THICKNESS2", "THICKNESS3", "THICKNESS4", "THICKNESS5", "THICKNESS6",
-    "FINGER_CHECK", "FILTER", "TOOL_PIPETKA2", "SLIDESHOW", "SWITCH_BODY", "TOOL_SET_RECT", "TOOL_SET_PRNRECT",
+    "FINGER_CHECK", "TOOL_PIPETKA2", "SLIDESHOW", "SWITCH_BODY", "TOOL_SET_RECT", "TOOL_SET_PRNRECT",
     "TOOL_SET_PRYAD", "TOOL_SEL_PHOTO_FACE", "TOOL_SEL_MAKEUP", "TOOL_SEL_HAIRSTYLE", "TOOL_SEL_GLASSES",
     "TOOL_SEL_MOUSTACHE", "TOOL_SEL_EYEBROW", "TOOL_SEL_NOSE", "TOOL_SEL_BREAST", "TOOL_SEL_ACCESSORIES",
-    "TOOL_SEL_HEADDRESS", "TOOL_SEL_CUSTOM", "TOOL_SEL_GALLERY", "FONTBOLD", "FONTITALIC", "FONTUNDERLINE"};
+    "TOOL_SEL_HEADDRESS", "TOOL_SEL_CUSTOM", "FONTBOLD", "FONTITALIC", "FONTUNDERLINE"};
 const std::vector<std::string> kSliders = {"SL_BRIGHTNESS", "SL_CONTRAST", "SL_HUE",
                                            "SL_FILTER",     "SL_TOOLS",    "SL_OPACITY"};
 const std::vector<std::string> kThumbnailLists = {"BASELIST", "GALLERYLIST_VERT"};
@@ -79,7 +79,7 @@ CZipResourceModule* Style1Test::s_style = nullptr;
 TEST_F(Style1Test, EveryPictureTheProgramLooksUpLoads) {
   std::vector<std::string> names = kPictures;
   for (const std::string& slider : kSliders)
-    for (const char* suffix : {"_THUMB", "_ACTION", "_BACKGROUND"}) names.push_back(slider + suffix);
+    for (const char* suffix : {"_THUMB", "_ACTION", "_BACKGROUND", "_TRACK"}) names.push_back(slider + suffix);
   for (const std::string& list : kThumbnailLists)
     for (const char* suffix : {"_NORMAL", "_SELECTED", "_FOCUSED", "_BACK", "_SRLBACK", "_SRLTHUMB", "_SRLTHUMB_ACT"})
       names.push_back(list + suffix);
