@@ -26,12 +26,12 @@ Paint PaintFor(const ButtonLook& look, State state, double light) {
     case State::kMouseIn:
       return {Mix(kSurfaceTop, kBrightInk, 0.12), Mix(kSurfaceBottom, look.accent, 0.25), look.accent, kBrightInk};
     case State::kPressed:
-      return {Scale(look.accent, 0.55), Scale(look.accent, 0.8), Mix(look.accent, kBrightInk, 0.3), kBrightInk, 1};
+      return {Scale(look.accent, 0.5), Scale(look.accent, 0.65), Mix(look.accent, kBrightInk, 0.3), kBrightInk, 1};
     case State::kDisabled:
       return {Rgb{56, 58, 66}, Rgb{44, 46, 52}, Rgb{66, 68, 76}, kDimInk};
     case State::kOn:
-      return {Mix(look.accent, kBrightInk, 0.15), Scale(look.accent, 0.7), Mix(look.accent, kBrightInk, 0.5),
-              kBrightInk};
+      // Deep enough that white ink keeps 4.5:1 across the whole face.
+      return {Scale(look.accent, 0.7), Scale(look.accent, 0.5), Mix(look.accent, kBrightInk, 0.45), kBrightInk};
   }
   return {};
 }
@@ -73,7 +73,7 @@ Glyph TextGlyph(const std::string& text) {
 
 Glyph ThicknessGlyph(int thickness) {
   return [thickness](Canvas& c, double left, double top, double size, Rgb ink) {
-    c.Disc(left + size / 2, top + size / 2, std::min(size / 2, 1.0 + thickness * size / 14), ink);
+    c.Disc(left + size / 2, top + size / 2, std::min(size / 2 - 1.5, 1.0 + thickness * size / 14), ink);
   };
 }
 
@@ -201,7 +201,8 @@ void AddThumbnailList(CZipResourceWriter& style, const std::string& base, int ce
   AddPicture(style, base + "_NORMAL", frame(kEdge, 1));
   AddPicture(style, base + "_FOCUSED", frame(Mix(kAccent, kBrightInk, 0.4), 2));
   AddPicture(style, base + "_SELECTED", frame(kAccent, 3));
-  Canvas empty(cell, cell);
+  // The list paints its cells opaque: the corners take the panel's colour.
+  Canvas empty(cell, cell, kPanelBottom);
   empty.RoundRect(0.5, 0.5, cell - 0.5, cell - 0.5, 5, Rgb{38, 43, 57}, Rgb{34, 38, 51});
   AddPicture(style, base + "_BACK", empty);
 

@@ -2,6 +2,8 @@
 // looks up answers, and the pictures of one control agree in size.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
 #include <string>
 #include <vector>
 
@@ -109,6 +111,47 @@ TEST_F(Style1Test, ButtonsHaveFramesOfOneSizeAndTheStatesTheyAnimateThrough) {
   for (const std::string& base : kToggles) checkControl(base, true);
 
   EXPECT_EQ(FrameCount("TOOL_SET_PRJ"), 5) << "one frame per projection";
+}
+
+// Relative luminance of an sRGB colour, as contrast ratios are defined.
+double Luminance(const unsigned char* bgr) {
+  auto linear = [](unsigned char channel) {
+    double c = channel / 255.0;
+    return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+  };
+  return 0.2126 * linear(bgr[2]) + 0.7152 * linear(bgr[1]) + 0.0722 * linear(bgr[0]);
+}
+double Contrast(double a, double b) { return (std::max(a, b) + 0.05) / (std::min(a, b) + 0.05); }
+
+TEST_F(Style1Test, IconsStandOutFromTheirButtonFacesInEveryEnabledState) {
+  // Text and icons at 4.5:1 or more. The icon's ink is the brightest
+  // pixel; the face is read at the top and bottom of the button's middle
+  // column, just inside its edge, where the gradient is at its lightest and
+  // darkest.
+  auto check = [](const std::string& name) {
+    CDib picture;
+    ASSERT_TRUE(picture.LoadFromResource(name.c_str(), "", s_style)) << name;
+    const unsigned char* bits = picture.LockBits();
+    ASSERT_TRUE(bits) << name;
+    auto pixel = [&](int x, int y) {
+      return bits + static_cast<std::size_t>(picture.Height() - 1 - y) * picture.RowLength() + 3 * x;
+    };
+    double ink = 0;
+    for (int y = 0; y < picture.Height(); ++y)
+      for (int x = 0; x < picture.Width(); ++x) ink = std::max(ink, Luminance(pixel(x, y)));
+    for (int y : {3, picture.Height() - 4}) {
+      double face = Luminance(pixel(picture.Width() / 2, y));
+      if (Contrast(ink, face) < 1.2) continue;  // a large dot covers the face there
+      EXPECT_GE(Contrast(ink, face), 4.5) << name << " at row " << y;
+    }
+    picture.UnlockBits();
+  };
+  // The body switch shows a coloured figure, not an icon in ink.
+  for (const std::string& base : kToggles)
+    if (base != "SWITCH_BODY")
+      for (const char* state : {"_D1", "_D2", "_MOUSEIN", "_DOWNMOUSEIN"}) check(base + state);
+  for (const std::string& base : kPushButtons)
+    for (const char* state : {"_D1", "_D4", "_MOUSEIN", "_DOWNMOUSEIN"}) check(base + state);
 }
 
 TEST_F(Style1Test, MakeupMasksAreAlphaPcxFiles) {
