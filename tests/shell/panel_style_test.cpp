@@ -71,6 +71,20 @@ class PanelStyleTest : public ::testing::Test {
         << where << ": the thumb is wider than the slider";
   }
 
+  // A picture that shows one of its frames: the projection picture has one a
+  // projection, the item panel's layer name one an item kind.
+  static void CheckFramePicture(const std::string& where, const std::string& base, const QWidget* item) {
+    CSize size = PictureSize(base + "_D1");
+    EXPECT_EQ(size, SlotSize(item)) << where << ": the form's place and the picture differ";
+    int frames = 1;
+    while (Has(base + "_D" + std::to_string(frames + 1))) {
+      ++frames;
+      EXPECT_EQ(PictureSize(base + "_D" + std::to_string(frames)), size) << where << " frame " << frames;
+    }
+    if (base == "TOOL_SET_PRJ") EXPECT_EQ(frames, 5) << where;
+    if (base == "LAYERNAME_BASE") EXPECT_EQ(frames, 9) << where;
+  }
+
   // The item list shows three cells a line with its scroll strip beside them.
   static void CheckThumbnailList(const std::string& where, const std::string& base, const QWidget* item) {
     CSize cell = PictureSize(base + "_NORMAL");
@@ -111,6 +125,7 @@ TEST_F(PanelStyleTest, EveryControlOfEveryPanelHasPicturesThatFitItsPlace) {
       else if (qobject_cast<QPushButton*>(item)) CheckButton(where, base, item, false), ++checked;
       else if (qobject_cast<QSlider*>(item)) CheckSlider(where, base, item), ++checked;
       else if (base == "BASELIST") CheckThumbnailList(where, base, item), ++checked;
+      else if (base == "TOOL_SET_PRJ" || base.starts_with("LAYERNAME_")) CheckFramePicture(where, base, item), ++checked;
       // Controls placed by the style itself keep clear of the form.
       CPoint position;
       if (LoadCustomWndPos((base + "_POS").c_str(), &position, s_style)) continue;

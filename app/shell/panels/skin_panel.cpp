@@ -10,6 +10,7 @@
 #include "controls/skin_resources.h"
 #include "controls/zor_check_box.h"
 #include "controls/zor_slider.h"
+#include "controls/zor_static.h"
 #include "platform/qt/dialog_template.h"
 #include "platform/qt/painter_dc.h"
 
@@ -56,6 +57,10 @@ void CSkinPanel::SubclassControls() {
     } else if (DialogItemCaption(item) == "BASELIST") {
       // The item list: three thumbnails a line, scrolled up and down.
       (new CZORDibListCtrl(this))->SubclassDlgItem(id, this, CPoint(4, 4), false, kDibListVertical, 3, false);
+    } else if (const std::string caption = DialogItemCaption(item);
+               caption == "TOOL_SET_PRJ" || caption.rfind("LAYERNAME_", 0) == 0) {
+      // The projection picture and the layer-name labels show one frame each.
+      (new CZORStatic(this))->SubclassDlgItem(id, this);
     } else if (qobject_cast<QSlider*>(item)) {
       // The lit part of the groove is the style's track picture, not a flat colour.
       int options = kSliderNoTrackFill | kSliderActionPicture | (item->width() > item->height() ? kSliderHorizontal : 0);
