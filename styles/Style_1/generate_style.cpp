@@ -117,6 +117,7 @@ void AddRightPanels(CZipResourceWriter& style) {
     AddToggle(style, step.base, {48, 48, ButtonShape::kRounded, theme::kAccent, step.label}, GlyphFor(step.base, ""));
   AddPushButton(style, "DIST_MAKE", {48, 48, ButtonShape::kRounded, theme::kAccent, "Start"}, GlyphFor("DIST_MAKE", ""));
   AddPushButton(style, "FILTER", {32, 32}, GlyphFor("FILTER", "F"));
+  AddPushButton(style, "CUSTOM_FILTER", {32, 32}, GlyphFor("CUSTOM_FILTER", "F+"));
   AddToggle(style, "TOOL_PIPETKA2", {44, 30}, GlyphFor("TOOL_PIPETKA2", "PICK"));
   AddToggle(style, "SLIDESHOW", {44, 30}, GlyphFor("SLIDESHOW", "SHOW"));
   const Labelled push[] = {{"SELECT", "SELECT"}, {"AUTOFIT", "AUTO"}, {"CUSTADD", "ADD"}, {"CUSTREMOVE", "REMOVE"}};
