@@ -175,17 +175,21 @@ void AddPlacements(CZipResourceWriter& style) {
   AddText(style, "IDR_APPWINDOW_SIZE_MAX", "wndpos", "2560, 1600");
 }
 
+// Outlines are drawn in 4-pixel dashes of the line colour and the second
+// colour. Each pairs a light, saturated colour with black, so one of the two
+// shows on any photo, light or dark; selections are amber, the deformation
+// contours green (initial), red (final) and azure (area) to tell them apart.
 void AddStrings(CZipResourceWriter& style) {
   style.AddString(1, "Style_1");
-  style.AddString(63562, "Lasso line:255, 0, 0");
+  style.AddString(63562, "Lasso line:255, 200, 0");
   style.AddString(63563, "Lasso second:0, 0, 0");
-  style.AddString(63564, "Wand line:255, 0, 0");
+  style.AddString(63564, "Wand line:255, 200, 0");
   style.AddString(63565, "Wand second:0, 0, 0");
-  style.AddString(63566, "Initial contour:0, 255, 0");
+  style.AddString(63566, "Initial contour:0, 230, 118");
   style.AddString(63567, "Initial contour fill:0, 0, 0");
-  style.AddString(63568, "Final contour:255, 0, 0");
+  style.AddString(63568, "Final contour:255, 82, 82");
   style.AddString(63569, "Final contour fill:0, 0, 0");
-  style.AddString(63570, "Deformation area:0, 0, 255");
+  style.AddString(63570, "Deformation area:0, 176, 255");
   style.AddString(63571, "Deformation area fill:0, 0, 0");
   style.AddString(61787, "Help text:32, 36, 48");
   style.AddString(61788, "Help background:236, 240, 246");
