@@ -16,8 +16,10 @@
 #include <vector>
 
 #include "app/shell/panels/panel_table.h"
+#include "app/shell/panels/skin_panel.h"
 #include "controls/skin_resources.h"
 #include "imagelib/dib.h"
+#include "platform/core/message_box.h"
 #include "platform/core/zip_resource_module.h"
 #include "platform/qt/dialog_template.h"
 
@@ -137,6 +139,33 @@ TEST_F(PanelStyleTest, EveryControlOfEveryPanelHasPicturesThatFitItsPlace) {
     }
   }
   EXPECT_GT(checked, 60) << "the walk found the panels' controls";
+}
+
+// A bar longer than its picture and without an extension picture carries
+// the picture's last row (side panels) or column (top bar) on, instead of
+// showing black past it.
+TEST_F(PanelStyleTest, BarsLongerThanTheirPictureCarryItsFarEdgeOn) {
+  CRecordingMessageBoxService messages;
+  SetImageInstance(s_style);
+  for (unsigned templateId : {109u, 102u}) {
+    const PanelSpec* spec = nullptr;
+    for (const PanelSpec& candidate : PanelTable())
+      if (candidate.templateId == templateId) spec = &candidate;
+    ASSERT_TRUE(spec && !spec->extPattern) << templateId;
+    QWidget frame;
+    CSkinPanel panel(*spec, &frame);
+    ASSERT_TRUE(panel.Create(SetUpPanelTemplate)) << templateId;
+    CSize pattern = PictureSize(spec->pattern);
+    const bool across = spec->side == DockSide::Top;
+    panel.resize(across ? pattern.cx + 300 : pattern.cx, across ? pattern.cy : pattern.cy + 300);
+    QImage shown = panel.grab().toImage();
+    // Away from the controls: the middle of the bar's depth, its far edge.
+    QPoint edge = across ? QPoint(pattern.cx - 1, pattern.cy / 2) : QPoint(pattern.cx / 2, pattern.cy - 1);
+    QPoint beyond = across ? QPoint(pattern.cx + 250, pattern.cy / 2) : QPoint(pattern.cx / 2, pattern.cy + 250);
+    EXPECT_EQ(shown.pixelColor(beyond), shown.pixelColor(edge)) << templateId;
+    EXPECT_NE(shown.pixelColor(beyond), QColor(Qt::black)) << templateId;
+  }
+  SetImageInstance(nullptr);
 }
 
 }  // namespace
