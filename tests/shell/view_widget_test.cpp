@@ -2,6 +2,7 @@
 // offscreen platform: the sample photo at start-up, painting from the
 // composed surface, the projection commands, undo by command, dropped files
 // and the slider pause driven by the test.
+#include <QApplication>
 #include <QCoreApplication>
 #include <QMimeData>
 #include <QMouseEvent>
@@ -118,6 +119,22 @@ TEST_F(ViewWidget, ARightClickWithoutAPhotoOpensNoMenu) {
       Qt::QueuedConnection);
   QCoreApplication::sendEvent(&View(), &press);
   EXPECT_EQ(menus, 0);
+}
+
+TEST_F(ViewWidget, PanningShowsTheHandUntilTheButtonIsReleased) {
+  bool handShown = false;
+  QMetaObject::invokeMethod(
+      &View(),
+      [&] {
+        handShown = QApplication::overrideCursor() != nullptr;
+        QMouseEvent release(QEvent::MouseButtonRelease, QPointF(20, 20), QPointF(20, 20), Qt::RightButton,
+                            Qt::NoButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(&View(), &release);
+      },
+      Qt::QueuedConnection);
+  EXPECT_FALSE(View().Pan(CPoint(20, 20))) << "not dragged";
+  EXPECT_TRUE(handShown);
+  EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }
 
 }  // namespace
