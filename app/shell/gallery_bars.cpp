@@ -177,6 +177,7 @@ void CGalleryBars::Add() {
   CGalleryBar* bar = StandardBar();
   if (!bar) return;
   if (bar->AddProjection(m_document, m_settings.GetDataFolder()).empty()) return;
+  ReloadOtherThan(bar);
   ShowBar(bar);
   // The new look is the last entry: bring it into view.
   if (CZORDibListCtrl* list = ListOf(bar)) list->SetTopIndex(list->Geometry().TotalLines() - 1);
@@ -214,11 +215,18 @@ void CGalleryBars::View() {
 }
 
 void CGalleryBars::Delete() {
-  if (CGalleryBar* bar = BarInUse(); bar && !IsProgramBusy()) bar->DeleteSelected(m_settings.showQuestions);
+  if (CGalleryBar* bar = BarInUse(); bar && !IsProgramBusy() && bar->DeleteSelected(m_settings.showQuestions))
+    ReloadOtherThan(bar);
 }
 
 void CGalleryBars::DeleteAll() {
-  if (CGalleryBar* bar = BarInUse(); bar && !IsProgramBusy()) bar->DeleteAll(m_settings.showQuestions);
+  if (CGalleryBar* bar = BarInUse(); bar && !IsProgramBusy() && bar->DeleteAll(m_settings.showQuestions))
+    ReloadOtherThan(bar);
+}
+
+void CGalleryBars::ReloadOtherThan(const CGalleryBar* changed) {
+  CGalleryBar* other = changed == m_strip.get() ? m_panel.get() : m_strip.get();
+  if (other) other->Reload(m_settings.GetDataFolder());
 }
 
 void CGalleryBars::SaveAs() {
@@ -296,6 +304,7 @@ void CGalleryBars::AutomaticSelection() {
     CBusyScope busy;
     RunAutomaticSelectionCommand(m_document, *tryOn, m_settings, kind, view, *target, window);
   }
+  ReloadOtherThan(target);
   ShowBar(target);
   if (CZORDibListCtrl* targetList = ListOf(target)) targetList->SetTopIndex(targetList->Geometry().TotalLines() - 1);
   m_document.UpdateWholeView();

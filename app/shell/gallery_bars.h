@@ -74,6 +74,9 @@ class CGalleryBars : public QObject {
   bool IsEnabled(unsigned id) const;
   void ShowBar(const CGalleryBar* bar);
   void AfterDocumentChanged();
+  // Both bars list the one data folder: after one changed its files, the
+  // other lists them again.
+  void ReloadOtherThan(const CGalleryBar* changed);
 
   CMainFrame& m_frame;
   CSettings& m_settings;

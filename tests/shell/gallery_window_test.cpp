@@ -58,12 +58,14 @@ TEST_F(GalleryWindow, AddGoesToTheStripByDefaultAndToThePanelWhenStandardGallery
   EXPECT_TRUE(std::filesystem::exists(Data() + "001.kvp"));
   EXPECT_TRUE(std::filesystem::exists(Data() + "002.kvp"));
   EXPECT_EQ(List(bars->Strip())->GetCount(), 2);
+  EXPECT_EQ(bars->Panel()->Count(), 2) << "both bars list the one data folder";
   EXPECT_TRUE(Frame().Panel(152)->isVisible());
 
   app.Settings().standardGallery = false;
   Press(ID_GALLERY_ADD);
   EXPECT_TRUE(std::filesystem::exists(Data() + "1.kvp"));
-  EXPECT_EQ(bars->Panel()->Count(), 1);
+  EXPECT_EQ(bars->Panel()->Count(), 3);
+  EXPECT_EQ(bars->Strip()->Count(), 3) << "the strip lists the panel's new look at once";
   EXPECT_EQ(Frame().CurrentRightPanel(), 154u);
   Press(ID_SHOW_GALLERY);
   EXPECT_EQ(Frame().CurrentRightPanel(), 106u) << "Gallery hides the panel again";
@@ -115,6 +117,8 @@ TEST_F(GalleryWindow, DeleteKeyAsksThenDeletesTheFileWithItsThumbnail) {
   EXPECT_FALSE(std::filesystem::exists(Data() + "001.kvp"));
   ASSERT_EQ(bars->Strip()->Count(), 1);
   EXPECT_EQ(bars->Strip()->EntryPath(0), Data() + "002.kvp");
+  ASSERT_EQ(bars->Panel()->Count(), 1) << "the panel no longer offers the deleted look";
+  EXPECT_EQ(bars->Panel()->EntryPath(0), Data() + "002.kvp");
 }
 
 TEST_F(GalleryWindow, PrintShowsTheLookAndTheSelectedEntriesAndSavesAPdf) {

@@ -60,6 +60,12 @@ void CGalleryBar::FillFromFolder(const std::string& folder) {
   for (const std::string& file : files) AddFile(file);
 }
 
+void CGalleryBar::Reload(const std::string& folder) {
+  m_list.ResetContent();
+  m_entries.clear();
+  FillFromFolder(folder);
+}
+
 std::string CGalleryBar::AddProjection(CKelvoraDoc& document, const std::string& folder, int projection) {
   const unsigned before = m_counter;
   std::string path = NextGalleryFileName(folder, m_counter, m_naming);

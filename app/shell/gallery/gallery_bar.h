@@ -33,6 +33,9 @@ class CGalleryBar {
   bool AddFile(const std::string& path);
   // Every "*.kvp" file of `folder` (no sub-folders), in name order.
   void FillFromFolder(const std::string& folder);
+  // The list made again from the folder, when the other bar has added or
+  // deleted files there; the file counter stays.
+  void Reload(const std::string& folder);
 
   // "Add to gallery": projection `projection` (-1 the current one) into a
   // new file of `folder`, then listed. On a failed write nothing is left on
