@@ -169,6 +169,7 @@ TEST_F(ColourWindow, APickedSwatchIsTheColourTheBrushPaintsOnTheMakeupLayer) {
   ASSERT_NE(swatches, nullptr);
   ASSERT_EQ(swatches->GetCount(), 2);
   EXPECT_EQ(swatches->GetItem(1)->text, "Coral");
+  EXPECT_EQ(swatches->GetItemToolText(1), "Coral") << "the whole name, which the caption may cut";
   swatches->SetCurSel(1);
   Command(ID_SWATCH_LIST, kDibListNotifyClick);
   EXPECT_EQ(Frame().SelecterColour(), RGB(240, 90, 80));

@@ -10,6 +10,7 @@
 #include <QSlider>
 
 #include "app/shell/panels/filter_button.h"
+#include "app/shell/panels/swatch_list.h"
 #include "controls/skin_resources.h"
 #include "controls/zor_check_box.h"
 #include "controls/zor_color_selecter.h"
@@ -87,7 +88,7 @@ void CSkinPanel::SubclassControls() {
       label->setStyleSheet("color: rgb(235, 235, 235); background: transparent;");
     } else if (caption == "GALLERYLIST_VERT" && m_spec.templateId == 151) {
       // The make-up swatches: two a line with their colours' names.
-      (new CZORDibListCtrl(this))->SubclassDlgItem(id, this, CPoint(4, 4), true, kDibListVertical, 2, false);
+      (new CSwatchListCtrl(this))->SubclassDlgItem(id, this, CPoint(4, 4), true, kDibListVertical, 2, false);
     } else if (qobject_cast<QCheckBox*>(item)) {
       (new CZORCheckBox(this))->SubclassDlgItem(id, this);
     } else if (qobject_cast<QPushButton*>(item)) {
