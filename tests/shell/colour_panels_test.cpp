@@ -18,7 +18,9 @@
 #include "controls/zor_color_dialog.h"
 #include "controls/zor_color_selecter.h"
 #include "controls/zor_custom_filter.h"
+#include "controls/zor_check_box.h"
 #include "controls/zor_dib_list_ctrl.h"
+#include "controls/zor_slider.h"
 #include "platform/qt/dialog_template.h"
 #include "tests/imagelib/test_images.h"
 #include "tests/shell/startup_fixture.h"
@@ -247,6 +249,29 @@ TEST_F(ColourWindow, TheRightButtonOnAFilterButtonOffersItsGroupsColoursAndAppli
   EXPECT_EQ(button->GetToolTipText(), "Natural 3\r\nPale");
   EXPECT_EQ(Frame().State().FilterNumber(), 2);
   EXPECT_TRUE(button->IsChecked());
+}
+
+TEST_F(ColourWindow, AStrokeReadsPressureThicknessColourAndCombDrawingFromTheToolsBar) {
+  Start();
+  auto* pressure = Find<CZORSlider>(kToolsBar, 1020);
+  auto* combDrawing = Find<CZORCheckBox>(kToolsBar, 1023);
+  ASSERT_TRUE(pressure && combDrawing);
+  EXPECT_EQ(pressure->GetToolTipText(), "Tools pressure");
+  EXPECT_EQ(combDrawing->GetToolTipText(), "Comb drawing (yes/no)");
+  pressure->SetPos(80);
+  Command(ID_THICKNESS_1 + 3);
+  Frame().SetSelecterColour(RGB(9, 8, 7));
+  SendMouse(combDrawing, QEvent::MouseButtonPress, {2, 2});
+  SendMouse(combDrawing, QEvent::MouseButtonRelease, {2, 2});
+  EXPECT_TRUE(combDrawing->IsChecked());
+  CHairToolControls controls = Frame().HairToolControls();
+  EXPECT_EQ(controls.pressure, 80);
+  EXPECT_EQ(controls.thickness, 4);
+  EXPECT_EQ(controls.colour, RGB(9, 8, 7));
+  EXPECT_TRUE(controls.combDrawing);
+  Command(ID_COMB_DRAWING);
+  EXPECT_FALSE(Frame().HairToolControls().combDrawing);
+  EXPECT_FALSE(combDrawing->IsChecked()) << "the box shows the state";
 }
 
 }  // namespace
