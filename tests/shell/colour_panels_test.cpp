@@ -189,9 +189,11 @@ TEST_F(ColourWindow, APickedSwatchIsTheColourTheBrushPaintsOnTheMakeupLayer) {
   ASSERT_TRUE(makeup && makeup->GetImage());
   Command(ID_TOOL_BRUSH);
   CKelvoraView& view = *Frame().View();
-  Post(&view, QEvent::MouseMove, {60, 50});
-  Post(&view, QEvent::MouseButtonRelease, {60, 50});
-  Mouse(&view, QEvent::MouseButtonPress, {40, 50}, Qt::LeftButton);
+  // From photo pixel (40, 50) to (60, 50), wherever the view has put the picture.
+  const CPoint origin = view.Controller().State().ClientToDocument({0, 0});
+  Post(&view, QEvent::MouseMove, QPoint(60 - origin.x, 50 - origin.y));
+  Post(&view, QEvent::MouseButtonRelease, QPoint(60 - origin.x, 50 - origin.y));
+  Mouse(&view, QEvent::MouseButtonPress, QPoint(40 - origin.x, 50 - origin.y), Qt::LeftButton);
 
   // Paint takes a see-through pixel's colour whole, whatever the strength.
   CDibAlpha& image = *makeup->GetImage();
@@ -202,9 +204,10 @@ TEST_F(ColourWindow, APickedSwatchIsTheColourTheBrushPaintsOnTheMakeupLayer) {
       if (plane[y * image.Width() + x] < 255) {
         ++painted;
         EXPECT_EQ(testimages::PixelAt(image, x, y), (testimages::Bgr{80, 90, 240})) << x << "," << y;
+        EXPECT_TRUE(x >= 38 && x <= 62 && y >= 48 && y <= 52) << "off the stroke: " << x << "," << y;
       }
   image.UnlockAlpha();
-  EXPECT_GT(painted, 0);
+  EXPECT_GE(painted, 3 * 20) << "thickness 1 is 3 pixels wide, from x 40 to 60";
   EXPECT_EQ(makeup->GetHistory().UndoCount(), 1u) << "one step for the stroke";
 }
 
@@ -272,6 +275,21 @@ TEST_F(ColourWindow, AStrokeReadsPressureThicknessColourAndCombDrawingFromTheToo
   Command(ID_COMB_DRAWING);
   EXPECT_FALSE(Frame().HairToolControls().combDrawing);
   EXPECT_FALSE(combDrawing->IsChecked()) << "the box shows the state";
+}
+
+// Thickness 1 samples one pixel: the photo's own colour there.
+TEST_F(ColourWindow, TheEyedropperGivesTheColourSelecterThePicturesColour) {
+  Start();
+  Command(ID_TOOL_EYEDROPPER);
+  CKelvoraView& view = *Frame().View();
+  // The window pixel over photo pixel (10, 20), wherever the view has put the picture.
+  const CPoint origin = view.Controller().State().ClientToDocument({0, 0});
+  const QPoint at(10 - origin.x, 20 - origin.y);
+  ASSERT_EQ(view.Controller().State().ClientToDocument({at.x(), at.y()}), CPoint(10, 20));
+  Mouse(&view, QEvent::MouseButtonPress, at, Qt::LeftButton);
+  Mouse(&view, QEvent::MouseButtonRelease, at, Qt::LeftButton);
+  const testimages::Bgr expected = testimages::PatternColour(10, 20);
+  EXPECT_EQ(Frame().SelecterColour(), RGB(expected.red, expected.green, expected.blue));
 }
 
 }  // namespace

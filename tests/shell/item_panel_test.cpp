@@ -353,10 +353,15 @@ TEST_F(ItemWindow, FilterButtonsAndTheCustomFilterTintTheHairstyleAndSwitchOff) 
   // custom filter, which tints at once.
   Command(ID_TOOL_OWN_EYEDROPPER);
   CKelvoraView& view = *Frame().View();
-  QMouseEvent pick(QEvent::MouseButtonPress, QPointF(3, 3), view.mapToGlobal(QPointF(3, 3)), Qt::LeftButton,
-                   Qt::LeftButton, Qt::NoModifier);
+  const CPoint origin = view.Controller().State().ClientToDocument({0, 0});
+  const CPoint onPhoto(150, 100);
+  unsigned long shown = 0;
+  ASSERT_TRUE(Document().RenderCurrent(CRect(onPhoto.x, onPhoto.y, onPhoto.x + 1, onPhoto.y + 1))
+                  ->CalcMiddleColor(nullptr, &shown));
+  const QPointF at(onPhoto.x - origin.x, onPhoto.y - origin.y);
+  QMouseEvent pick(QEvent::MouseButtonPress, at, view.mapToGlobal(at), Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
   QCoreApplication::sendEvent(&view, &pick);
-  EXPECT_NE(custom->GetColor(), RGB(20, 40, 200)) << "the photo's colour there";
+  EXPECT_EQ(custom->GetColor(), shown) << "the picture's colour there";
   EXPECT_EQ(hair->GetFilterColour(), custom->GetColor());
   EXPECT_EQ(hair->GetFilterNumber(), kCustomFilterNumber);
 }
