@@ -4,6 +4,7 @@
 // damaged model file makes the finder find nothing rather than fail.
 #include <dlib/image_processing.h>
 #include <dlib/image_processing/frontal_face_detector.h>
+#include <dlib/revision.h>
 #include <dlib/serialize.h>
 
 #include <fstream>
@@ -63,4 +64,9 @@ std::vector<FaceLandmarks> CDlibFaceFinder::FindFaces(const CGreyPicture& pictur
 CFaceFinder& SharedFaceFinder() {
   static CDlibFaceFinder finder;
   return finder;
+}
+
+std::string FaceLibraryVersion() {
+  return std::to_string(DLIB_MAJOR_VERSION) + "." + std::to_string(DLIB_MINOR_VERSION) + "." +
+         std::to_string(DLIB_PATCH_VERSION);
 }

@@ -59,3 +59,5 @@ class CDlibFaceFinder : public CFaceFinder {
 
 // The finder the program shares: one model in memory for the process.
 CFaceFinder& SharedFaceFinder();
+// The face-detection library's version, "major.minor.patch".
+std::string FaceLibraryVersion();

@@ -50,10 +50,15 @@ class CEditingCommands {
     CDeformContour* contour = command == ID_INITIAL_CONTOUR ? m_document.GetInitialContour()
                               : command == ID_FINAL_CONTOUR ? m_document.GetFinalContour()
                                                             : m_document.GetDeformationArea();
-    // The final contour starts as a copy of the initial one.
-    CContour* before = m_document.GetActiveTool();
-    if (command == ID_FINAL_CONTOUR && (!before || before == m_document.GetInitialContour()))
-      contour->SetVertices(m_document.GetInitialContour()->GetVertices());
+    // The final contour starts as a copy of the initial one and is then only
+    // reshaped: arming it again must not throw the user's reshaping away.
+    // A redrawn initial contour with another vertex count starts it afresh,
+    // since the warp pairs the two contours' vertices.
+    if (command == ID_FINAL_CONTOUR) {
+      const std::vector<CPoint>& initial = m_document.GetInitialContour()->GetVertices();
+      if (contour->GetVertices().empty() || contour->GetVertices().size() != initial.size())
+        contour->SetVertices(initial);
+    }
     m_document.SetActiveTool(contour);
     Sync();
   }

@@ -6,6 +6,7 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include "app/editing/face_landmarks.h"
 #include "app/shell/product_info.h"
 #include "controls/skinkit_version.h"
 #include "imagelib/pixkit_version.h"
@@ -41,5 +42,6 @@ std::vector<InformationRow> ComponentVersions() {
           {"Skinkit", SkinkitVersion()},
           {"Qt", qVersion()},
           {"JPEG library", PixkitJpegLibraryVersion()},
-          {"libzip", ZipLibraryVersion()}};
+          {"libzip", ZipLibraryVersion()},
+          {"dlib", FaceLibraryVersion()}};
 }

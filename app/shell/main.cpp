@@ -1,5 +1,6 @@
 // Kelvora: the make-over imaging program.
 #include <QApplication>
+#include <QDialog>
 #include <QScreen>
 #include <QStringList>
 #include <QTimer>
@@ -26,6 +27,10 @@ int main(int argc, char** argv) {
       // let their repaints and posted status texts land first.
       QApplication::processEvents();
       QApplication::primaryScreen()->grabWindow(0).save(file);
+      // A modal dialog (a staged information sheet) runs a loop of its own,
+      // which must end before the main loop can.
+      for (int open = 0; open < 8; ++open)
+        if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) dialog->reject();
       QApplication::exit(0);  // quit() would close the window and ask first
     });
   }

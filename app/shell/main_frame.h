@@ -50,6 +50,7 @@ class CKelvoraView;
 class CZORColorSelecter;
 class CZORCustomFilter;
 class CZORDibListCtrl;
+class CZORStatic;
 
 class CMainFrame : public CWnd {
  public:
@@ -115,6 +116,7 @@ class CMainFrame : public CWnd {
   // Copies the state to the panels: buttons down and enabled, the undo and
   // redo tooltips, the sliders; shows the state's right-hand panel.
   void SyncControls();
+  void SyncPicture(CZORStatic& picture);
   // The host's calls: the sliders follow the layer, or their defaults.
   void SetSlidersFrom(const CLayer& layer);
   void ResetSliders();
@@ -131,7 +133,7 @@ class CMainFrame : public CWnd {
   // at them instead of waiting.
   void SetDialogRunner(std::function<void(QDialog&)> runner) { m_dialogRunner = std::move(runner); }
   // The projection picture of the top bar shows frame `index` of the set.
-  void SetProjectionPicture(int index) { m_projectionPicture = index; }
+  void SetProjectionPicture(int index);
   int ProjectionPicture() const { return m_projectionPicture; }
   // The document's and the view's commands; false when `id` is not one.
   bool OnDocumentCommand(UINT id);

@@ -120,7 +120,11 @@ bool CMainFrame::OnDocumentCommand(UINT id) {
       m_projectionPicture = (m_projectionPicture + (id == ID_NEXT_VIEW ? 1 : setSize - 1)) % setSize;
       document.SelectProjection(m_projectionPicture, true, false);
       return true;
-    case ID_SWITCH_TO_BODY: document.SwitchProjectionSet(kBodySet); return true;
+    case ID_SWITCH_TO_BODY:
+      // "SWITCH_BODY" is a toggle and the only control for the two sets: its
+      // second press goes back to the face set.
+      document.SwitchProjectionSet(document.GetMode() == kBodySet ? kFaceSet : kBodySet);
+      return true;
     case ID_SWITCH_TO_FACE: document.SwitchProjectionSet(kFaceSet); return true;
     case ID_PHOTO_FACE:
     case ID_PHOTO_BODY:

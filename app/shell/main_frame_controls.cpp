@@ -13,6 +13,7 @@
 #include "controls/zor_check_box.h"
 #include "controls/zor_custom_filter.h"
 #include "controls/zor_slider.h"
+#include "controls/zor_static.h"
 #include "platform/qt/drag_loop.h"
 
 namespace {
@@ -53,6 +54,8 @@ void CMainFrame::SyncControls() {
       }
     }
     for (QWidget* child : panel->findChildren<QWidget*>())
+      if (auto* picture = dynamic_cast<CZORStatic*>(child)) SyncPicture(*picture);
+    for (QWidget* child : panel->findChildren<QWidget*>())
       if (auto* slider = dynamic_cast<CZORSlider*>(child); !slider) continue;
       else if (auto value = m_state.SliderValue(slider->GetDlgCtrlID()); value && slider->GetPos() != *value)
         slider->SetPos(*value);
@@ -60,6 +63,25 @@ void CMainFrame::SyncControls() {
   // The custom filter is a colour well, not a button: its ring shows the choice.
   if (CZORCustomFilter* custom = CustomFilter()) custom->SetChosen(m_state.FilterNumber() == kCustomFilterNumber);
   m_syncing = false;
+}
+
+// The projection picture shows the current projection (the body set's one
+// projection is the picture's fifth frame); the item panel's layer-name
+// label shows the current kind.
+void CMainFrame::SyncPicture(CZORStatic& picture) {
+  if (picture.GetDlgCtrlID() == ID_SELECT_PROJECTION && m_document) {
+    const bool body = m_document->GetMode() == kBodySet;
+    picture.SetCurFrame(body ? kBodyProjection + m_projectionPicture : m_projectionPicture);
+  } else if (picture.GetWindowText() == "LAYERNAME_BASE") {
+    picture.SetCurFrame(std::max(m_state.CurrentKind(), 0));
+  }
+}
+
+void CMainFrame::SetProjectionPicture(int index) {
+  m_projectionPicture = index;
+  for (CSkinPanel* panel : m_panels)
+    for (QWidget* child : panel->findChildren<QWidget*>())
+      if (auto* picture = dynamic_cast<CZORStatic*>(child)) SyncPicture(*picture);
 }
 
 void CMainFrame::SetSlidersFrom(const CLayer& layer) {

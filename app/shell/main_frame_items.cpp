@@ -137,6 +137,7 @@ std::optional<bool> CMainFrame::IsItemCommandEnabled(UINT id) {
 
 bool CMainFrame::IsButtonDown(UINT id) const {
   if (id == ID_SLIDESHOW) return m_tryOn && m_tryOn->IsSlideshowRunning();
+  if (id == ID_SWITCH_TO_BODY) return m_document && m_document->GetMode() == kBodySet;
   return m_state.IsButtonDown(id);
 }
 

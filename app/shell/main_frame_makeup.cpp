@@ -4,9 +4,9 @@
 // the brush and spray paint it on the make-up layer. Choosing a palette
 // here is remembered as "MakeupProfile", as the options dialog does.
 #include <QComboBox>
-#include <QLabel>
 
 #include "app/shell/main_frame.h"
+#include "app/shell/panels/layer_name_label.h"
 #include "controls/skin_resources.h"
 #include "controls/zor_dib_list_ctrl.h"
 #include "platform/qt/dialog_template.h"
@@ -77,10 +77,10 @@ void CMainFrame::OnSwatchClick() {
   const CZORDibListCtrlItem* swatch = list ? list->GetItem(list->GetCurSel()) : nullptr;
   if (!swatch) return;
   SetSelecterColour(static_cast<COLORREF>(swatch->data));
-  if (auto* name = MakeupControl<QLabel>(*this, kMakeupLayerName)) {
+  if (auto* name = MakeupControl<CLayerNameLabel>(*this, kMakeupLayerName)) {
     const int item = m_makeup ? m_makeup->SelectedItem() : -1;
     std::string text = item >= 0 ? m_makeup->Items()[static_cast<std::size_t>(item)].name + ": " : std::string();
-    name->setText(QString::fromStdString(text + swatch->text));
+    name->SetCaption(text + swatch->text);
   }
   if (m_document)
     if (CLayer* makeup = m_document->GetMakeupLayer()) m_state.SetSlidersFrom(*makeup);

@@ -86,6 +86,7 @@ CKelvoraView::CKelvoraView(CKelvoraDoc& document, CViewTools& tools, QWidget* pa
                                     kSnippersCursorId, kBrushCursorId,      kSprayCursorId};
   for (std::size_t i = 0; i < m_toolCursors.size(); ++i)
     m_toolCursors[i] = LoadCustomCursor(MakeIntResource(toolCursorIds[i]));
+  m_handCursor = LoadCustomCursor(MakeIntResource(kHandCursorId));
   m_menuRunner = [this](const std::vector<MenuEntry>& entries, QPoint at) -> UINT {
     QMenu menu(this);
     AddEntries(menu, entries);
@@ -189,14 +190,22 @@ bool CKelvoraView::DragFrame(CQuadTracker& frame, CPoint, int hit, bool rightBut
   frame.SetViewMapping(state.Scroll().x, state.Scroll().y, state.Zoom());
   std::unique_ptr<CQuadDrag> drag = MakeQuadDrag(frame, hit);
   if (!drag) return false;
-  CTrackerDragHandler handler(*drag, m_pressPoint, [this](CPoint) { repaint(); });
+  // While turning, the curved arrow follows the pointer round the frame.
+  const bool rotating = hit == CQuadTracker::kHitNothing;
+  CTrackerDragHandler handler(*drag, m_pressPoint, [this, &frame, rotating](CPoint p) {
+    if (rotating)
+      if (const CTrackerCursor cursor = frame.SetRotateCursor(p.x, p.y); cursor.cursor) setCursor(*cursor.cursor);
+    repaint();
+  });
   RunDragLoop(this, handler);
   return handler.Changed();
 }
 
 bool CKelvoraView::Pan(CPoint clientPoint) {
   CPanDrag pan(m_controller, *this, clientPoint);
+  if (m_handCursor) QApplication::setOverrideCursor(*m_handCursor);
   RunDragLoop(this, pan, Qt::LeftButton | Qt::RightButton);
+  if (m_handCursor) QApplication::restoreOverrideCursor();
   return pan.Dragged();
 }
 

@@ -92,6 +92,7 @@ class CKelvoraView : public CWnd, public CViewWindow {
   QImage m_dissolveFrame;  // shown over the picture while not null
   CRect m_dissolveArea;
   std::array<HCURSOR, 6> m_toolCursors;  // by ViewToolCursor
+  HCURSOR m_handCursor;                  // while panning
   CDib m_background;
   std::unique_ptr<CRasterDC> m_composed;
   CSliderPause m_sliderPause;

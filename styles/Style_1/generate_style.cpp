@@ -13,6 +13,7 @@
 #include "platform/core/zip_resource_writer.h"
 #include "styles/Style_1/control_pictures.h"
 #include "styles/Style_1/icons.h"
+#include "styles/Style_1/layer_name_pictures.h"
 #include "styles/Style_1/panel_pictures.h"
 
 namespace {
@@ -206,6 +207,7 @@ int main(int argc, char** argv) {
   AddTopBar(style);
   AddToolsBar(style);
   AddRightPanels(style);
+  AddLayerNames(style);
   AddDialogs(style);
   AddPanelBackgrounds(style, photos + "/grace_hopper.jpg");
   AddMakeupSwatches(style);

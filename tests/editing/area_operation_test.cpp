@@ -69,6 +69,7 @@ TEST_F(AreaOperationTest, FillAtFullStrengthPaintsTheColourWithAHardOrSoftEdge) 
     image->Create(CSize(60, 60));
     image->Fill_Color(0x000000ul, 0);
     auto layer = LayerOver(std::move(image), {0, 0, 60, 60});
+    CDibAlpha before(*layer->GetImage());
     auto selection = Lasso({{20, 20}, {40, 20}, {40, 40}, {20, 40}});
     ASSERT_TRUE(ApplyAreaOperation(*layer, *selection, AreaOp::fill, {0, thickness, RGB(255, 255, 255)}));
     CDibAlpha& result = *layer->GetImage();
@@ -78,6 +79,9 @@ TEST_F(AreaOperationTest, FillAtFullStrengthPaintsTheColourWithAHardOrSoftEdge) 
     EXPECT_EQ(testimg::GetPixel(result, 18, 30) != testimg::Grey(0), soft) << thickness;
     EXPECT_EQ(testimg::GetPixel(result, 20, 30) != testimg::Grey(255), soft) << thickness;
     EXPECT_EQ(layer->GetUndoName(), "Fill");
+    // The soft edge reaches past the outline: undo must restore all of it.
+    layer->Undo();
+    EXPECT_TRUE(SameLayer(*layer->GetImage(), before)) << thickness;
   }
 }
 

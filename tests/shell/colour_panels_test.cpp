@@ -5,7 +5,6 @@
 // layer, and the colour dialog answering the right button.
 #include <QComboBox>
 #include <QCoreApplication>
-#include <QLabel>
 #include <QMouseEvent>
 
 #include <cstring>
@@ -13,6 +12,7 @@
 #include "app/document/layer.h"
 #include "app/shell/options/options_dialog.h"
 #include "app/shell/panels/filter_button.h"
+#include "app/shell/panels/layer_name_label.h"
 #include "app/shell/settings/settings_file.h"
 #include "app/view/kelvora_view.h"
 #include "controls/zor_color_dialog.h"
@@ -175,9 +175,9 @@ TEST_F(ColourWindow, APickedSwatchIsTheColourTheBrushPaintsOnTheMakeupLayer) {
   swatches->SetCurSel(1);
   Command(ID_SWATCH_LIST, kDibListNotifyClick);
   EXPECT_EQ(Frame().SelecterColour(), RGB(240, 90, 80));
-  auto* name = Find<QLabel>(kMakeupPanel, 1045);
+  auto* name = Find<CLayerNameLabel>(kMakeupPanel, 1045);
   ASSERT_NE(name, nullptr);
-  EXPECT_EQ(name->text().toStdString(), "Lipsticks: Coral");
+  EXPECT_EQ(name->Caption(), "Lipsticks: Coral");
 
   // Another item of the palette shows its own swatches: none without pictures.
   auto* items = Find<QComboBox>(kMakeupPanel, ID_PALETTE_PROFILE);

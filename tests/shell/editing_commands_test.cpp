@@ -113,6 +113,15 @@ TEST_F(EditingCommands, TheFinalContourStartsAsACopyOfTheInitialOne) {
   Command(ID_FINAL_CONTOUR);
   EXPECT_EQ(Document().GetFinalContour()->GetVertices(), (std::vector<CPoint>{{120, 40}, {130, 120}, {125, 200}}))
       << "armed after the area, the final contour keeps its shape";
+  Command(ID_INITIAL_CONTOUR);
+  Command(ID_FINAL_CONTOUR);
+  EXPECT_EQ(Document().GetFinalContour()->GetVertices(), (std::vector<CPoint>{{120, 40}, {130, 120}, {125, 200}}))
+      << "armed again after the initial contour, the reshaping is kept";
+  Command(ID_INITIAL_CONTOUR);
+  const std::vector<CPoint> redrawn{{90, 40}, {95, 100}, {100, 160}, {98, 210}};
+  Document().GetInitialContour()->SetVertices(redrawn);
+  Command(ID_FINAL_CONTOUR);
+  EXPECT_EQ(Document().GetFinalContour()->GetVertices(), redrawn) << "a redrawn initial contour starts it afresh";
 }
 
 TEST_F(EditingCommands, AreaCommandsEditThePhotoInsideTheLassoAsOneStepEach) {

@@ -2,6 +2,7 @@
 // offscreen platform: the sample photo at start-up, painting from the
 // composed surface, the projection commands, undo by command, dropped files
 // and the slider pause driven by the test.
+#include <QApplication>
 #include <QCoreApplication>
 #include <QMimeData>
 #include <QMouseEvent>
@@ -10,7 +11,9 @@
 
 #include "app/bases/item_record.h"
 #include "app/document/layer.h"
+#include "controls/zor_check_box.h"
 #include "controls/zor_dib_list_ctrl.h"
+#include "controls/zor_static.h"
 #include "platform/qt/dialog_template.h"
 #include "app/view/kelvora_view.h"
 #include "tests/imagelib/test_images.h"
@@ -118,6 +121,22 @@ TEST_F(ViewWidget, ARightClickWithoutAPhotoOpensNoMenu) {
   EXPECT_EQ(menus, 0);
 }
 
+TEST_F(ViewWidget, PanningShowsTheHandUntilTheButtonIsReleased) {
+  bool handShown = false;
+  QMetaObject::invokeMethod(
+      &View(),
+      [&] {
+        handShown = QApplication::overrideCursor() != nullptr;
+        QMouseEvent release(QEvent::MouseButtonRelease, QPointF(20, 20), QPointF(20, 20), Qt::RightButton,
+                            Qt::NoButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(&View(), &release);
+      },
+      Qt::QueuedConnection);
+  EXPECT_FALSE(View().Pan(CPoint(20, 20))) << "not dragged";
+  EXPECT_TRUE(handShown);
+  EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
+
 }  // namespace
 
 namespace {
@@ -164,6 +183,64 @@ TEST_F(ItemPanel, AKindButtonShowsItsItemsAndAClickPutsOneOnThePhoto) {
   Command(FindItemKind(kKindHairstyle)->command);
   EXPECT_EQ(Frame().ViewMode().edit.currentKind, -1) << "a second press puts the kind away";
   EXPECT_EQ(Frame().CurrentRightPanel(), 106u);
+}
+
+}  // namespace
+
+namespace {
+
+// The top bar's projection picture with a frame for each projection, and
+// the item panel's layer-name label with one for each kind.
+class ProjectionPicture : public ViewWidget {
+ protected:
+  void SetUp() override {
+    for (int frame = 2; frame <= 5; ++frame)
+      style.AddResource(("TOOL_SET_PRJ_D" + std::to_string(frame)).c_str(), "bmpimage",
+                        SolidPictureWithBlackEdge(8, 8, RGB(200, 200, 200)));
+    for (int frame = 2; frame <= 9; ++frame)
+      style.AddResource(("LAYERNAME_BASE_D" + std::to_string(frame)).c_str(), "bmpimage",
+                        SolidPictureWithBlackEdge(8, 8, RGB(200, 200, 200)));
+    ViewWidget::SetUp();
+  }
+  CZORStatic* Picture(unsigned panel, UINT id) { return dynamic_cast<CZORStatic*>(GetDlgItem(Frame().Panel(panel), id)); }
+};
+
+TEST_F(ProjectionPicture, ShowsTheCurrentProjectionAndTheBodyToggleGoesBackToTheFaceSet) {
+  CZORStatic* picture = Picture(102, ID_SELECT_PROJECTION);
+  ASSERT_NE(picture, nullptr);
+  ASSERT_EQ(picture->FrameCount(), 5);
+  EXPECT_EQ(picture->GetCurFrame(), 0);
+  Command(ID_PREVIOUS_VIEW);
+  EXPECT_EQ(picture->GetCurFrame(), 3);
+
+  auto* toggle = dynamic_cast<CZORCheckBox*>(GetDlgItem(Frame().Panel(102), ID_SWITCH_TO_BODY));
+  ASSERT_NE(toggle, nullptr);
+  Command(ID_SWITCH_TO_BODY);
+  EXPECT_EQ(Document().GetProjectionIndex(-1), 4);
+  EXPECT_EQ(picture->GetCurFrame(), 4) << "the body set's projection";
+  EXPECT_TRUE(toggle->IsChecked());
+  Command(ID_SWITCH_TO_BODY);
+  EXPECT_EQ(Document().GetProjectionIndex(-1), 3) << "the toggle's second press returns to the face set";
+  EXPECT_EQ(picture->GetCurFrame(), 3);
+  EXPECT_FALSE(toggle->IsChecked());
+
+  // A click on the picture selects the projection it shows.
+  Command(ID_NEXT_VIEW);
+  EXPECT_EQ(Document().GetProjectionIndex(-1), 0);
+  SendMessage(&Frame(), WM_COMMAND, MAKEWPARAM(ID_SELECT_PROJECTION, 0));
+  EXPECT_EQ(Document().GetProjectionIndex(-1), 0);
+}
+
+TEST_F(ProjectionPicture, TheItemPanelNamesTheKindBeingTried) {
+  CZORStatic* label = nullptr;
+  for (QWidget* child : Frame().Panel(104)->findChildren<QWidget*>())
+    if (auto* picture = dynamic_cast<CZORStatic*>(child); picture && picture->GetWindowText() == "LAYERNAME_BASE")
+      label = picture;
+  ASSERT_NE(label, nullptr);
+  EXPECT_EQ(label->FrameCount(), 9);
+  Frame().State().ChooseKind(kKindEyebrow);
+  Frame().SyncControls();
+  EXPECT_EQ(label->GetCurFrame(), kKindEyebrow);
 }
 
 }  // namespace

@@ -4,18 +4,19 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QLabel>
 #include <QPainter>
 #include <QPushButton>
 #include <QSlider>
 
 #include "app/shell/panels/filter_button.h"
+#include "app/shell/panels/layer_name_label.h"
 #include "app/shell/panels/swatch_list.h"
 #include "controls/skin_resources.h"
 #include "controls/zor_check_box.h"
 #include "controls/zor_color_selecter.h"
 #include "controls/zor_custom_filter.h"
 #include "controls/zor_slider.h"
+#include "controls/zor_static.h"
 #include "platform/qt/dialog_template.h"
 #include "platform/qt/painter_dc.h"
 
@@ -83,9 +84,8 @@ void CSkinPanel::SubclassControls() {
       combo->setStyleSheet("QComboBox { color: rgb(235, 235, 235); background: rgb(48, 48, 58);"
                            " border: 1px solid rgb(110, 110, 130); padding: 1px 6px; }"
                            "QComboBox QAbstractItemView { color: rgb(235, 235, 235); background: rgb(48, 48, 58); }");
-    } else if (caption.rfind("LAYERNAME_", 0) == 0) {
-      auto* label = ReplacePlaceholder<QLabel>(item, id, this);
-      label->setStyleSheet("color: rgb(235, 235, 235); background: transparent;");
+    } else if (caption == "LAYERNAME_MAKEUP") {
+      (new CLayerNameLabel(this))->SubclassDlgItem(id, this);
     } else if (caption == "GALLERYLIST_VERT" && m_spec.templateId == 151) {
       // The make-up swatches: two a line with their colours' names.
       (new CSwatchListCtrl(this))->SubclassDlgItem(id, this, CPoint(4, 4), true, kDibListVertical, 2, false);
@@ -96,6 +96,9 @@ void CSkinPanel::SubclassControls() {
     } else if (caption == "BASELIST") {
       // The item list: three thumbnails a line, scrolled up and down.
       (new CZORDibListCtrl(this))->SubclassDlgItem(id, this, CPoint(4, 4), false, kDibListVertical, 3, false);
+    } else if (caption == "TOOL_SET_PRJ" || caption.rfind("LAYERNAME_", 0) == 0) {
+      // The projection picture and the layer-name labels show one frame each.
+      (new CZORStatic(this))->SubclassDlgItem(id, this);
     } else if (qobject_cast<QSlider*>(item)) {
       int options = item->width() > item->height() ? kSliderHorizontal : 0;
       (new CZORSlider(this))->SubclassDlgItem(id, this, options);
