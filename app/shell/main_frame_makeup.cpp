@@ -80,7 +80,9 @@ void CMainFrame::OnSwatchClick() {
   if (auto* name = MakeupControl<CLayerNameLabel>(*this, kMakeupLayerName)) {
     const int item = m_makeup ? m_makeup->SelectedItem() : -1;
     std::string text = item >= 0 ? m_makeup->Items()[static_cast<std::size_t>(item)].name + ": " : std::string();
-    name->SetCaption(text + swatch->text);
+    // The plate has room for the colour; the tooltip names its item too.
+    name->SetCaption(swatch->text);
+    name->SetToolTipText((text + swatch->text).c_str());
   }
   if (m_document)
     if (CLayer* makeup = m_document->GetMakeupLayer()) m_state.SetSlidersFrom(*makeup);

@@ -177,7 +177,8 @@ TEST_F(ColourWindow, APickedSwatchIsTheColourTheBrushPaintsOnTheMakeupLayer) {
   EXPECT_EQ(Frame().SelecterColour(), RGB(240, 90, 80));
   auto* name = Find<CLayerNameLabel>(kMakeupPanel, 1045);
   ASSERT_NE(name, nullptr);
-  EXPECT_EQ(name->Caption(), "Lipsticks: Coral");
+  EXPECT_EQ(name->Caption(), "Coral");
+  EXPECT_EQ(name->GetToolTipText(), "Lipsticks: Coral");
 
   // Another item of the palette shows its own swatches: none without pictures.
   auto* items = Find<QComboBox>(kMakeupPanel, ID_PALETTE_PROFILE);
