@@ -6,6 +6,7 @@ inline constexpr char kMsgScreenColours[] = "Screen colors must be High Color (1
 inline constexpr char kMsgUseTrueColour[] = "Use True Color for best performance.";
 inline constexpr char kMsgCantFind[] = "Can't find %s.";
 inline constexpr char kMsgScreenResolution[] = "Screen resolution must be at less %dx%d.";
+inline constexpr char kMsgCantOpenProject[] = "Can't open the project %s.";
 inline constexpr char kMsgNoHelpTopic[] = "No help topic is associated with this item.";
 
 // Numbered texts the shell reads.

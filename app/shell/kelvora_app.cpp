@@ -12,6 +12,9 @@
 #include <filesystem>
 
 #include "app/bases/custom_base.h"
+#include "app/document/photo_loading.h"
+#include "app/document/project_file.h"
+#include "app/shell/command_line.h"
 #include "app/resources/program_icon.h"
 #include "app/resources/program_messages.h"
 #include "app/resources/program_resources.h"
@@ -26,11 +29,19 @@
 #include "imagelib/dib.h"
 #include "platform/qt/painter_dc.h"
 #include "platform/core/message_box.h"
+#include "platform/core/twain_manager_library.h"
 
 std::string FormatMessage(const char* format, const std::string& value) {
   std::string text = format;
   if (auto at = text.find("%s"); at != std::string::npos) text.replace(at, 2, value);
   return text;
+}
+
+std::string AbsoluteFilePath(const std::string& path) {
+  if (path.empty()) return path;
+  std::error_code error;
+  std::filesystem::path absolute = std::filesystem::absolute(path, error);
+  return error ? path : absolute.lexically_normal().string();
 }
 
 std::string FormatMessage(const char* format, int first, int second) {
@@ -39,9 +50,10 @@ std::string FormatMessage(const char* format, int first, int second) {
   return text;
 }
 
-StartupEnvironment DesktopEnvironment(const std::string& programPath) {
+StartupEnvironment DesktopEnvironment(const std::string& programPath, std::vector<std::string> arguments) {
   StartupEnvironment environment;
   environment.commandLine = '"' + programPath + '"';
+  environment.arguments = std::move(arguments);
   environment.profilePath = UserProfilePath();
   environment.userDataFolder = UserDataFolder();
   environment.colourDepth = [] {
@@ -62,10 +74,10 @@ CKelvoraApp::CKelvoraApp() = default;
 
 CKelvoraApp::~CKelvoraApp() { ExitInstance(); }
 
-bool CKelvoraApp::InitApplication(const std::string& instanceFolder) {
+bool CKelvoraApp::InitApplication(const std::string& instanceFolder, const std::string& fileToOpen) {
   m_instance = std::make_unique<CSingleInstance>(instanceFolder);
   if (m_instance->Acquire()) return true;
-  m_instance->AskRunningCopyToShow();
+  m_instance->AskRunningCopyToShow(AbsoluteFilePath(fileToOpen));
   m_instance.reset();
   return false;
 }
@@ -132,6 +144,7 @@ bool CKelvoraApp::InitInstance(StartupEnvironment environment) {
     return false;
   }
   ConnectFrame();
+  m_camera = std::make_unique<CCameraCommands>(*m_frame, *m_document, TwainManagerPath(m_programFolder));
   SetMainWindow(m_frame.get());
   m_frame->setWindowIcon(ProgramIcon());
 
@@ -141,6 +154,24 @@ bool CKelvoraApp::InitInstance(StartupEnvironment environment) {
     if (splash) splash->finish(m_frame.get());
   }
   PostMessage(m_frame.get(), WM_COMMAND, MAKEWPARAM(ID_LOAD_SAMPLE_PHOTO, 0));
+  // Queued behind the sample photo, so the file is what the user sees.
+  const CommandLineInfo commandLine = ParseCommandLine(m_environment.arguments);
+  if (!commandLine.fileName.empty())
+    QMetaObject::invokeMethod(m_frame.get(), [this, path = AbsoluteFilePath(commandLine.fileName)] { OpenDocumentFile(path); },
+                              Qt::QueuedConnection);
+  return true;
+}
+
+bool CKelvoraApp::OpenDocumentFile(const std::string& path) {
+  if (!m_document || path.empty()) return false;
+  if (!IsProjectFileName(path)) return LoadPhotoFromPath(*m_document, path);
+  std::string reason;
+  if (!RestoreProjectFile(*m_document, path, -1, &reason)) {
+    ShowMessageBox(FormatMessage(kMsgCantOpenProject, path + (reason.empty() ? "" : " (" + reason + ")")), {},
+                   MessageIcon::Stop);
+    return false;
+  }
+  m_document->UpdateWholeView();
   return true;
 }
 
@@ -169,7 +200,11 @@ void CKelvoraApp::ConnectFrame() {
   frame->SetCommandHandler(ID_HELP, [this] { OnHelp(); });
   frame->SetCommandHandler(ID_TOGGLE_LAYER_FRAMES, [this] { m_settings.lTrackersVisible = !m_settings.lTrackersVisible; });
   frame->SetContextHelpHandler([this](UINT id, QPoint at) { OnContextHelp(id, at); });
-  if (m_instance) m_instance->SetShowRequestHandler([frame] { frame->BringForward(); });
+  if (m_instance)
+    m_instance->SetShowRequestHandler([this, frame](const std::string& path) {
+      frame->BringForward();
+      OpenDocumentFile(path);
+    });
 }
 
 // Centred on the screen, nine tenths of it in each direction (within the
@@ -186,6 +221,7 @@ void CKelvoraApp::PlaceMainWindow(QWidget& frame) {
 
 int CKelvoraApp::ExitInstance() {
   if (m_instance) m_instance->SetShowRequestHandler(nullptr);
+  m_camera.reset();  // the camera link comes down to state 1 with the frame
   if (m_frame) {
     m_frame.reset();  // saves the settings when "AutoSave" is on
   }

@@ -5,6 +5,7 @@
 #include <QStringList>
 #include <QTimer>
 
+#include "app/shell/command_line.h"
 #include "app/shell/kelvora_app.h"
 #include "app/shell/screenshot_outlines.h"
 #include "app/shell/screenshot_staging.h"
@@ -46,12 +47,23 @@ int main(int argc, char** argv) {
   const int commandAt = static_cast<int>(arguments.indexOf("--command"));
   if (commandAt > 0 && commandAt + 1 < arguments.size()) StageCommand(arguments[commandAt + 1]);
 
+  // What is left once the staging options and their values are taken out
+  // is the command line proper: the file to open.
+  std::vector<std::string> words;
+  for (int i = 1; i < arguments.size(); ++i) {
+    if (i == shotAt || i == tryOnAt || i == stageAt || i == commandAt) {
+      ++i;
+      continue;
+    }
+    words.push_back(arguments[i].toStdString());
+  }
+
   int result = 0;
   {
     CKelvoraApp app;
     // A second copy ends quietly; a start-up that failed has said why.
-    if (app.InitApplication(SingleInstanceFolder()))
-      result = app.InitInstance(DesktopEnvironment(QApplication::applicationFilePath().toStdString()))
+    if (app.InitApplication(SingleInstanceFolder(), ParseCommandLine(words).fileName))
+      result = app.InitInstance(DesktopEnvironment(QApplication::applicationFilePath().toStdString(), words))
                    ? application.exec()
                    : 1;
     app.ExitInstance();

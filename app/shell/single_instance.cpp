@@ -3,8 +3,10 @@
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QLockFile>
+#include <QVariant>
 
 #include <cstdlib>
+#include <memory>
 #include <filesystem>
 
 #include "app/shell/settings/settings.h"
@@ -36,8 +38,7 @@ bool CSingleInstance::Acquire() {
   m_server = std::make_unique<QLocalServer>();
   m_server->setSocketOptions(QLocalServer::UserAccessOption);
   QObject::connect(m_server.get(), &QLocalServer::newConnection, this, [this] {
-    while (QLocalSocket* socket = m_server->nextPendingConnection()) socket->deleteLater();
-    if (m_onShowRequest) m_onShowRequest();
+    while (QLocalSocket* socket = m_server->nextPendingConnection()) Answer(socket);
   });
   // Without the socket the program still runs; later copies just cannot
   // bring it forward.
@@ -45,11 +46,41 @@ bool CSingleInstance::Acquire() {
   return true;
 }
 
-bool CSingleInstance::AskRunningCopyToShow() {
+// The request is the path in UTF-8 and a line end; a later copy that sends
+// nothing (or disconnects early) still brings the window forward. A request
+// past the limit is dropped whole rather than cut into a wrong path.
+void CSingleInstance::Answer(QLocalSocket* socket) {
+  auto request = std::make_shared<QByteArray>();
+  auto finish = [this, socket, request] {
+    if (socket->property("answered").toBool()) return;
+    socket->setProperty("answered", true);
+    socket->deleteLater();
+    std::string path;
+    if (request->size() <= kMaxRequestBytes) {
+      const qsizetype end = request->indexOf('\n');
+      path = QString::fromUtf8(request->left(end < 0 ? request->size() : end)).toStdString();
+    }
+    if (m_onShowRequest) m_onShowRequest(path);
+  };
+  auto read = [socket, request, finish] {
+    request->append(socket->read(kMaxRequestBytes + 1 - request->size()));
+    if (request->contains('\n') || request->size() > kMaxRequestBytes) finish();
+  };
+  QObject::connect(socket, &QLocalSocket::readyRead, this, read);
+  QObject::connect(socket, &QLocalSocket::disconnected, this, finish);
+  // Bytes that came with the connection itself.
+  if (socket->bytesAvailable() > 0) read();
+  if (socket->state() != QLocalSocket::ConnectedState) finish();
+}
+
+bool CSingleInstance::AskRunningCopyToShow(const std::string& path) {
   QLocalSocket socket;
   socket.connectToServer(QString::fromStdString(SocketPath()));
   if (!socket.waitForConnected(kConnectMilliseconds)) return false;
+  socket.write(QByteArray::fromStdString(path) + '\n');
+  socket.waitForBytesWritten(kConnectMilliseconds);
   socket.disconnectFromServer();
+  if (socket.state() != QLocalSocket::UnconnectedState) socket.waitForDisconnected(kConnectMilliseconds);
   return true;
 }
 

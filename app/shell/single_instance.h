@@ -1,7 +1,7 @@
 // One running copy per user. The first copy holds a lock file and listens on
 // a local socket beside it; a later copy finds the lock taken, connects to
-// the socket so that the first copy brings its window forward, and ends
-// without a message. The lock records its owner's process id, so the lock
+// the socket so that the first copy brings its window forward (and opens the
+// file the later copy was given), and ends without a message. The lock records its owner's process id, so the lock
 // of a copy that crashed is taken over by the next start.
 #pragma once
 
@@ -23,13 +23,19 @@ class CSingleInstance : public QObject {
   // True when this is the only running copy; it then holds the lock until
   // Release and answers show requests.
   bool Acquire();
-  // Asks the copy that holds the lock to show its window; false when none
-  // answered.
-  bool AskRunningCopyToShow();
+  // Asks the copy that holds the lock to show its window and, when `path`
+  // is not empty, to open that file; false when none answered. `path`
+  // should be absolute: the running copy has its own working folder.
+  bool AskRunningCopyToShow(const std::string& path = {});
   void Release();
 
-  // Runs on the user-interface thread whenever a later copy starts.
-  void SetShowRequestHandler(std::function<void()> handler) { m_onShowRequest = std::move(handler); }
+  // Runs on the user-interface thread whenever a later copy starts, with
+  // the file it was given (empty for none).
+  using ShowRequestHandler = std::function<void(const std::string& path)>;
+  void SetShowRequestHandler(ShowRequestHandler handler) { m_onShowRequest = std::move(handler); }
+
+  // The longest request a later copy may send: a path, well above PATH_MAX.
+  static constexpr int kMaxRequestBytes = 64 * 1024;
 
   std::string LockPath() const { return m_folder + "Kelvora.lock"; }
   std::string SocketPath() const { return m_folder + "Kelvora.socket"; }
@@ -38,7 +44,9 @@ class CSingleInstance : public QObject {
   std::string m_folder;
   std::unique_ptr<QLockFile> m_lock;
   std::unique_ptr<QLocalServer> m_server;
-  std::function<void()> m_onShowRequest;
+  ShowRequestHandler m_onShowRequest;
+
+  void Answer(class QLocalSocket* socket);
 };
 
 // The folder for the lock and the socket: $XDG_RUNTIME_DIR when set, else

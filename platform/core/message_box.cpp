@@ -23,6 +23,9 @@ int FirstButtonAnswer(MessageButtons buttons) {
     case MessageButtons::YesNo:
     case MessageButtons::YesNoCancel:
       return IDYES;
+    // Retrying unattended would ask again for ever.
+    case MessageButtons::RetryCancel:
+      return IDCANCEL;
     default:
       return IDOK;
   }

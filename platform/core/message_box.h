@@ -9,12 +9,12 @@
 #include <vector>
 
 enum class MessageIcon { None, Stop, Question, Warning, Information };
-enum class MessageButtons { Ok, OkCancel, YesNo, YesNoCancel };
+enum class MessageButtons { Ok, OkCancel, YesNo, YesNoCancel, RetryCancel };
 // Which button Enter presses: questions whose "Yes" loses work preselect "No".
 enum class MessageDefault { First, Second, Third };
 
 // The answers, with the numbers callers of the original interface expect.
-enum MessageAnswer { IDOK = 1, IDCANCEL = 2, IDYES = 6, IDNO = 7 };
+enum MessageAnswer { IDOK = 1, IDCANCEL = 2, IDRETRY = 4, IDYES = 6, IDNO = 7 };
 
 class CMessageBoxService {
  public:
@@ -58,5 +58,6 @@ class CRecordingMessageBoxService : public CMessageBoxService {
   std::deque<int> m_answers;
 };
 
-// The answer a box gives when nobody chooses: its first button.
+// The answer a box gives when nobody chooses: its first button, except that
+// Retry/Cancel answers Cancel (an unattended retry would never end).
 int FirstButtonAnswer(MessageButtons buttons);

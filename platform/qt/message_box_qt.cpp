@@ -17,6 +17,7 @@ QMessageBox::StandardButtons ToQtButtons(MessageButtons buttons) {
     case MessageButtons::OkCancel: return QMessageBox::Ok | QMessageBox::Cancel;
     case MessageButtons::YesNo: return QMessageBox::Yes | QMessageBox::No;
     case MessageButtons::YesNoCancel: return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+    case MessageButtons::RetryCancel: return QMessageBox::Retry | QMessageBox::Cancel;
     default: return QMessageBox::Ok;
   }
 }
@@ -27,6 +28,7 @@ int AnswerFromQtButton(QMessageBox::StandardButton button, MessageButtons button
     case QMessageBox::Yes: return IDYES;
     case QMessageBox::No: return IDNO;
     case QMessageBox::Cancel: return IDCANCEL;
+    case QMessageBox::Retry: return IDRETRY;
     default: break;
   }
   switch (buttons) {
@@ -42,7 +44,9 @@ QMessageBox::StandardButton ButtonAt(MessageButtons buttons, MessageDefault posi
   static constexpr QMessageBox::StandardButton kOkCancel[] = {QMessageBox::Ok, QMessageBox::Cancel, QMessageBox::Cancel};
   static constexpr QMessageBox::StandardButton kYesNo[] = {QMessageBox::Yes, QMessageBox::No, QMessageBox::No};
   static constexpr QMessageBox::StandardButton kYesNoCancel[] = {QMessageBox::Yes, QMessageBox::No, QMessageBox::Cancel};
+  static constexpr QMessageBox::StandardButton kRetryCancel[] = {QMessageBox::Retry, QMessageBox::Cancel, QMessageBox::Cancel};
   const QMessageBox::StandardButton* order = buttons == MessageButtons::OkCancel      ? kOkCancel
+                                             : buttons == MessageButtons::RetryCancel ? kRetryCancel
                                              : buttons == MessageButtons::YesNo       ? kYesNo
                                              : buttons == MessageButtons::YesNoCancel ? kYesNoCancel
                                                                                       : kOk;

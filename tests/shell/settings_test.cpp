@@ -91,6 +91,18 @@ TEST_F(SettingsTest, WritableFoldersMoveToTheUserDataFolderWhenTheInstallationIs
   EXPECT_TRUE(std::filesystem::is_directory(user.File("own-temp")));
 }
 
+TEST_F(SettingsTest, AnInstalledDataFolderIsNeverWrittenEvenWhenItCouldBe) {
+  std::filesystem::create_directories(install.File("share/kelvora"));
+  install.Write("share/kelvora/INSTALLED", {});
+  CSettings settings;
+  settings.LoadSettings(CIniProfile(), Where());
+  std::string own = user.File("data/Kelvora") + "/";
+  EXPECT_EQ(settings.GetDataFolder(), own + "Data/");
+  EXPECT_EQ(settings.GetTempFolder(), own + "Temp/");
+  EXPECT_EQ(settings.GetBasesVarFolder(), own + "Bases/");
+  EXPECT_EQ(settings.GetStylesFolder(), App() + "Styles/");
+}
+
 TEST_F(SettingsTest, SaveWritesOnlyTheSavedKeysInTableOrder) {
   CSettings settings;
   settings.LoadSettings(Profile("[Options]\nUseCTRLForTracker=1\nSearchString=bob\nSlideshowInterval=4000\n"), Where());

@@ -22,7 +22,8 @@ TEST(SingleInstance, ASecondCopyAsksTheFirstToShowAndEnds) {
   TemporaryFolder folder;
   CSingleInstance first(folder.File("run"));
   bool shown = false;
-  first.SetShowRequestHandler([&] { shown = true; });
+  std::string handed = "unset";
+  first.SetShowRequestHandler([&](const std::string& path) { shown = true, handed = path; });
   ASSERT_TRUE(first.Acquire());
 
   CSingleInstance second(folder.File("run"));
@@ -30,6 +31,12 @@ TEST(SingleInstance, ASecondCopyAsksTheFirstToShowAndEnds) {
   EXPECT_TRUE(second.AskRunningCopyToShow());
   ProcessUntil(shown);
   EXPECT_TRUE(shown);
+  EXPECT_EQ(handed, "") << "no file to open";
+
+  shown = false;
+  EXPECT_TRUE(second.AskRunningCopyToShow("/home/u/Фото с пробелом.jpg"));
+  ProcessUntil(shown);
+  EXPECT_EQ(handed, "/home/u/Фото с пробелом.jpg");
 
   first.Release();
   CSingleInstance third(folder.File("run"));
@@ -51,6 +58,20 @@ TEST(SingleInstance, TheLockOfACrashedCopyDoesNotBlockTheNextStart) {
   CSingleInstance later(folder.File("run"));
   EXPECT_FALSE(later.Acquire());
   EXPECT_TRUE(later.AskRunningCopyToShow()) << "the stale socket was replaced";
+}
+
+TEST(SingleInstance, AnOversizedRequestStillShowsTheWindowButOpensNothing) {
+  TemporaryFolder folder;
+  CSingleInstance first(folder.File("run"));
+  bool shown = false;
+  std::string handed = "unset";
+  first.SetShowRequestHandler([&](const std::string& path) { shown = true, handed = path; });
+  ASSERT_TRUE(first.Acquire());
+  CSingleInstance second(folder.File("run"));
+  EXPECT_TRUE(second.AskRunningCopyToShow(std::string(CSingleInstance::kMaxRequestBytes + 10, 'a')));
+  ProcessUntil(shown);
+  EXPECT_TRUE(shown);
+  EXPECT_EQ(handed, "");
 }
 
 TEST(SingleInstance, NobodyAnswersWhenNoCopyRuns) {

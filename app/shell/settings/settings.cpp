@@ -38,11 +38,12 @@ std::string ReadFolder(const CIniProfile& profile, const char* key, const std::s
 }
 
 // A writable folder: the profile's value when set, else the default when it
-// can be written, else the same name below the user's data folder.
+// can be written and is not part of an installation, else the same name below
+// the user's data folder.
 std::string ReadWritableFolder(const CIniProfile& profile, const char* key, const std::string& fallback,
-                               const std::string& userFallback) {
+                               const std::string& userFallback, bool installed) {
   if (!profile.GetString("Path", key, "").empty()) return ReadFolder(profile, key, fallback);
-  if (IsWritableFolder(fallback) || userFallback.empty()) return fallback;
+  if (userFallback.empty() || (!installed && IsWritableFolder(fallback))) return fallback;
   return userFallback;
 }
 
@@ -89,13 +90,17 @@ void CSettings::LoadSettings(const CIniProfile& profile, const SettingsLocations
 
   application = ReadFolder(profile, "Application", NormaliseFolder(where.applicationFolder));
   std::string user = NormaliseFolder(where.userDataFolder);
+  // An installed data folder stays as the package left it, even when the
+  // prefix happens to be writable (a user's own prefix, a root session).
+  std::error_code error;
+  const bool installed = std::filesystem::is_regular_file(application + kInstallationMarker, error);
   bases = ReadFolder(profile, "Bases", application + "Bases/");
-  basesVar = ReadWritableFolder(profile, "BasesVar", bases, user.empty() ? "" : user + "Bases/");
+  basesVar = ReadWritableFolder(profile, "BasesVar", bases, user.empty() ? "" : user + "Bases/", installed);
   help = ReadFolder(profile, "Help", application + "Help/");
-  data = ReadWritableFolder(profile, "Data", application + "Data/", user.empty() ? "" : user + "Data/");
+  data = ReadWritableFolder(profile, "Data", application + "Data/", user.empty() ? "" : user + "Data/", installed);
   samples = ReadFolder(profile, "Samples", application + "Samples/");
   styles = ReadFolder(profile, "Styles", application + "Styles/");
-  temp = ReadWritableFolder(profile, "Temp", application + "Temp/", user.empty() ? "" : user + "Temp/");
+  temp = ReadWritableFolder(profile, "Temp", application + "Temp/", user.empty() ? "" : user + "Temp/", installed);
   colors = ReadFolder(profile, "Colors", application + "Colors/");
   ftp = profile.GetString("Path", "FTP", ftp);
   for (int slot = 0; slot < kBaseFileCount; ++slot)

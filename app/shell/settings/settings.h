@@ -24,6 +24,10 @@ inline constexpr int kCategoryChoiceLevels = 5;
 // (from 1) of the chosen label in that level's list.
 using CategorySelections = std::array<int, kCategoryChoiceLevels>;
 
+// The file an installation puts in its data folder: the writable folders
+// then default below the user's data folder whatever the prefix allows.
+inline constexpr const char* kInstallationMarker = "INSTALLED";
+
 // Where the defaults of the folders come from.
 struct SettingsLocations {
   std::string applicationFolder;  // default of "Application": the installation's data folder

@@ -1,0 +1,65 @@
+// The windows of an acquisition: the projection dialog with its four
+// skinned buttons, the list of devices the source manager offers, and an
+// enabled source's window with its settings and its "Scan" or "Take photo"
+// button. Their choices are plain values so the frame's logic is tested
+// without them.
+#pragma once
+
+#include <QDialog>
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/core/twain_parent.h"
+#include "platform/qt/wnd.h"
+
+class QComboBox;
+class QListWidget;
+
+// Button ids of the projection dialog and the face projection each picks.
+inline constexpr UINT kProjectionButtonFirst = 1000;
+inline constexpr int kProjectionButtons = 4;
+// The projection a button id picks, -1 for another id.
+int ProjectionOfButton(UINT id);
+
+class CProjectionDialog : public QDialog {
+ public:
+  explicit CProjectionDialog(QWidget* parent = nullptr);
+  ~CProjectionDialog() override;
+  // The chosen face projection, -1 while none (cancelled).
+  int Projection() const { return m_projection; }
+  // What a press of a button does; tests press them through WM_COMMAND.
+  CWnd* Buttons() const { return m_buttons; }
+
+ private:
+  CWnd* m_buttons;
+  int m_projection = -1;
+};
+
+class CDeviceChoiceDialog : public QDialog {
+ public:
+  CDeviceChoiceDialog(const std::vector<std::string>& names, int current, QWidget* parent = nullptr);
+  int Chosen() const;
+  QListWidget* List() const { return m_list; }
+
+ private:
+  QListWidget* m_list;
+};
+
+// Not modal: the application's loop keeps running while it shows.
+class CSourceWindow : public QDialog {
+ public:
+  CSourceWindow(TwainSourceWindow window, QWidget* parent = nullptr);
+  // The button's press with the settings chosen.
+  void TakePicture();
+  const TwainSourceWindow& Spec() const { return m_spec; }
+  // Closing asks the source to close; the window goes when it is disabled.
+  void reject() override;
+
+ private:
+  TwainSourceWindow m_spec;
+  std::vector<QComboBox*> m_settings;
+  bool m_closing = false;
+};
