@@ -74,12 +74,14 @@ void CZORButton::PreSubclassWindow() {
 
 void CZORButton::BuildStrip() {
   int n = FrameCount();
-  m_strip = QImage(m_frameSize.cx * (n + 3), m_frameSize.cy, QImage::Format_ARGB32_Premultiplied);
+  bool inPlace = m_options & kButtonInPlaceOption;
+  m_strip = QImage(m_frameSize.cx * (inPlace ? n : n + 3), m_frameSize.cy, QImage::Format_ARGB32_Premultiplied);
   m_strip.fill(Qt::transparent);
   QPainter painter(&m_strip);
   CPainterDC dc(painter);
   auto cell = [this](int index) { return CPoint(index * m_frameSize.cx, 0); };
   for (int i = 0; i < n; ++i) MaskDrawPicture(&dc, m_frames[i].get(), cell(i));
+  if (inPlace) return;
   MaskDrawPicture(&dc, m_disabled ? m_disabled.get() : m_frames.front().get(), cell(n));
   MaskDrawPicture(&dc, m_mouseIn ? m_mouseIn.get() : m_frames.front().get(), cell(n + 1));
   MaskDrawPicture(&dc, m_downMouseIn ? m_downMouseIn.get() : m_frames.back().get(), cell(n + 2));
@@ -93,8 +95,15 @@ void CZORButton::DrawItem(QPainter& painter) {
     BuildStrip();
     m_firstDraw = false;
   }
-  painter.drawImage(QPoint(0, 0), m_strip,
-                    QRect(m_animation->Cell() * m_frameSize.cx, 0, m_frameSize.cx, m_frameSize.cy));
+  int cell = m_animation->Cell(), n = FrameCount();
+  if ((m_options & kButtonInPlaceOption) && cell >= n) {
+    const PictureBlock& state = cell == n ? m_disabled : cell == n + 1 ? m_mouseIn : m_downMouseIn;
+    const void* picture = state ? state.get() : (cell == n + 2 ? m_frames.back() : m_frames.front()).get();
+    CPainterDC dc(painter);
+    MaskDrawPicture(&dc, picture, CPoint(0, 0));
+    return;
+  }
+  painter.drawImage(QPoint(0, 0), m_strip, QRect(cell * m_frameSize.cx, 0, m_frameSize.cx, m_frameSize.cy));
 }
 
 void CZORButton::paintEvent(QPaintEvent*) {

@@ -17,6 +17,9 @@
 #include "controls/zor_ctrl_wnd.h"
 
 inline constexpr int kButtonTwoStateOption = 1;
+// The disabled, mouse-in and down-mouse-in pictures are drawn in place of
+// the frame they stand for instead of being kept in the strip.
+inline constexpr int kButtonInPlaceOption = 4;
 
 class CZORButton : public CZORCtrlWnd {
  public:
@@ -25,6 +28,10 @@ class CZORButton : public CZORCtrlWnd {
 
   int SubclassDlgItem(UINT id, QWidget* parent, QWidget* notify, bool repeat);
   int SubclassDlgItem(UINT id, QWidget* parent) override { return SubclassDlgItem(id, parent, nullptr, false); }
+
+  // Options take effect when the control is subclassed.
+  void SetOptions(int options) { m_options = options; }
+  int Options() const { return m_options; }
 
   UINT GetDelay() const { return m_delay; }
   // Returns the previous delay.

@@ -1,5 +1,7 @@
 #include "controls/zor_slider.h"
 
+#include <algorithm>
+
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -7,18 +9,11 @@
 #include "platform/core/message_box.h"
 #include "platform/qt/painter_dc.h"
 
-namespace {
-
-constexpr int kVerticalOnlyTrackOption = 2;
-constexpr int kTrackPictureOption = 4;
-
-}  // namespace
-
 CZORSlider::CZORSlider(QWidget* parent) : CZORCtrlWnd("ZORSlider", parent) {}
 
 int CZORSlider::SubclassDlgItem(UINT id, QWidget* parent, int options) {
   m_options = options;
-  if (m_options & kTrackPictureOption) m_options &= ~kVerticalOnlyTrackOption;
+  if (m_options & kSliderTrackPicture) m_options &= ~kSliderActionPicture;
   return CZORCtrlWnd::SubclassDlgItem(id, parent);
 }
 
@@ -62,6 +57,11 @@ CRect CZORSlider::ThumbRect() const {
   return CRect(left, top, left + thumb.cx, top + thumb.cy);
 }
 
+QRect CZORSlider::ActionArea() const {
+  // From the window's first edge, so the lit groove meets the groove's end.
+  return IsHorizontal() ? QRect(0, 0, std::max(0, m_thumb), height()) : QRect(0, 0, width(), std::max(0, m_thumb));
+}
+
 void CZORSlider::MoveThumbTo(int position) {
   CSliderTrack::Placement placement = m_track.PlaceAt(position);
   m_thumb = placement.thumb;
@@ -81,6 +81,12 @@ void CZORSlider::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   CPainterDC dc(painter);
   if (m_backgroundPicture) MaskDrawPicture(&dc, m_backgroundPicture.get(), CPoint(0, 0));
+  if (m_trackPicture && (m_options & kSliderTrackPicture)) MaskDrawPicture(&dc, m_trackPicture.get(), CPoint(0, 0));
+  if (m_trackPicture && (m_options & kSliderActionPicture)) {
+    painter.setClipRect(ActionArea());
+    MaskDrawPicture(&dc, m_trackPicture.get(), CPoint(0, 0));
+    painter.setClipping(false);
+  }
   if (!(m_options & kSliderNoTrackFill)) {
     CRect fill = IsHorizontal() ? CRect(m_track.Start(), 0, m_thumb, height())
                                 : CRect(0, m_track.Start(), width(), m_thumb);

@@ -1,7 +1,10 @@
 // CZORSlider ("ZORSlider"): a value from 0 to 100 shown as a thumb picture
 // ("_THUMB", "_ACTION" while the pointer is over it) on a background
 // ("_BACKGROUND") with the track filled in the track colour up to the
-// thumb. Changes made with the mouse are sent as scroll messages (value in
+// thumb. Option bits pick drawing variants: the action area (from the
+// track's first end to the thumb) filled with the "_TRACK" picture, or the
+// "_TRACK" picture drawn whole under the thumb. The parent's background
+// always shows where nothing is drawn, so no copy of it is kept. Changes made with the mouse are sent as scroll messages (value in
 // the high word, SB_THUMBPOSITION in the low word) to the parent and then to
 // the main window; SetPos sends nothing.
 #pragma once
@@ -11,6 +14,8 @@
 #include "controls/zor_ctrl_wnd.h"
 
 inline constexpr int kSliderNoTrackFill = 1;
+inline constexpr int kSliderActionPicture = 2;
+inline constexpr int kSliderTrackPicture = 4;  // clears kSliderActionPicture
 inline constexpr int kSliderHorizontal = 8;
 
 class CZORSlider : public CZORCtrlWnd {
@@ -45,6 +50,7 @@ class CZORSlider : public CZORCtrlWnd {
   void LayoutTrack();
   int AlongAxis(QPoint point) const { return IsHorizontal() ? point.x() : point.y(); }
   CRect ThumbRect() const;
+  QRect ActionArea() const;
   void MoveThumbTo(int position);
   void SendScroll(UINT message);
 

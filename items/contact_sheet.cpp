@@ -2,7 +2,6 @@
 // on, by the document's own placing and composing code, laid out as a grid
 // with the items' names. Used by scripts/contact_sheets to draw docs/items.
 #include <algorithm>
-#include <cctype>
 #include <cstdio>
 #include <memory>
 #include <string>
@@ -12,7 +11,7 @@
 #include "app/document/kelvora_doc.h"
 #include "imagelib/dib_alpha.h"
 #include "platform/core/zip_resource_module.h"
-#include "styles/Style_1/pixel_font.h"
+#include "styles/Style_1/type_face.h"
 
 namespace {
 
@@ -22,19 +21,14 @@ constexpr int kGap = 4;
 void PutCaption(CDib& sheet, const std::string& text, int x, int y, int width) {
   unsigned char* bits = sheet.LockBits();
   if (!bits) return;
-  const int chars = std::min<int>(static_cast<int>(text.size()), width / kGlyphAdvance);
-  int left = x + (width - chars * kGlyphAdvance) / 2;
-  for (int i = 0; i < chars; ++i, left += kGlyphAdvance) {
-    const unsigned char* rows = GlyphRows(static_cast<char>(std::toupper(static_cast<unsigned char>(text[i]))));
-    for (int row = 0; rows && row < kGlyphHeight; ++row)
-      for (int column = 0; column < kGlyphWidth; ++column) {
-        if (!(rows[row] & (0x10 >> column))) continue;
-        const int px = left + column, py = y + row;
-        if (px < 0 || py < 0 || px >= sheet.Width() || py >= sheet.Height()) continue;
-        unsigned char* pixel = bits + static_cast<std::size_t>(sheet.Height() - 1 - py) * sheet.RowLength() + 3 * px;
-        pixel[0] = pixel[1] = pixel[2] = 40;
-      }
-  }
+  const double size = FittingSize(text, 10, width);
+  const int left = x + (width - MeasureText(text, size).width) / 2;
+  RenderText(text, size, Weight::kRegular, left, y + kCaptionHeight - 3, [&](int px, int py, double coverage) {
+    if (px < 0 || py < 0 || px >= sheet.Width() || py >= sheet.Height()) return;
+    unsigned char* pixel = bits + static_cast<std::size_t>(sheet.Height() - 1 - py) * sheet.RowLength() + 3 * px;
+    for (int channel = 0; channel < 3; ++channel)
+      pixel[channel] = static_cast<unsigned char>(pixel[channel] + (40 - pixel[channel]) * coverage);
+  });
   sheet.UnlockBits();
 }
 

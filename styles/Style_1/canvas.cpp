@@ -12,7 +12,6 @@
 #include <fstream>
 #include <iterator>
 
-#include "styles/Style_1/pixel_font.h"
 
 namespace {
 
@@ -127,8 +126,6 @@ void Canvas::Line(double x0, double y0, double x1, double y1, double width, Rgb 
       colour);
 }
 
-int TextWidth(const std::string& text) { return text.empty() ? 0 : static_cast<int>(text.size()) * kGlyphAdvance - 1; }
-
 void Canvas::Ring(double cx, double cy, double radius, double width, Rgb colour) {
   const double reach = radius + width;
   Shape(
@@ -156,17 +153,15 @@ void Canvas::Arc(double cx, double cy, double radius, double from, double to, do
       colour);
 }
 
-void Canvas::Text(const std::string& text, int x, int y, int scale, Rgb colour) {
-  for (char c : text) {
-    if (const unsigned char* rows = GlyphRows(c)) {
-      for (int row = 0; row < kGlyphHeight; ++row)
-        for (int column = 0; column < kGlyphWidth; ++column)
-          if (rows[row] & (0x10 >> column))
-            for (int sy = 0; sy < scale; ++sy)
-              for (int sx = 0; sx < scale; ++sx) Blend(x + column * scale + sx, y + row * scale + sy, colour, 1.0);
-    }
-    x += kGlyphAdvance * scale;
-  }
+void Canvas::Text(const std::string& text, int x, int baseline, double size, Rgb colour, Weight weight) {
+  RenderText(text, size, weight, x, baseline, [&](int px, int py, double coverage) { Blend(px, py, colour, coverage); });
+}
+
+void Canvas::CentredText(const std::string& text, double centreX, double centreY, double size, Rgb colour,
+                         Weight weight) {
+  TextMetrics metrics = MeasureText(text, size, weight);
+  Text(text, static_cast<int>(std::lround(centreX - metrics.width / 2.0)),
+       static_cast<int>(std::lround(centreY + metrics.capHeight / 2.0)), size, colour, weight);
 }
 
 void Canvas::ToDib(CDib& dib) const {

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "imagelib/dib.h"
+#include "styles/Style_1/type_face.h"
 
 struct Rgb {
   int r = 0, g = 0, b = 0;
@@ -40,8 +41,12 @@ class Canvas {
   // Part of a circle's outline with round ends, from angle `from` to `to`
   // (radians, clockwise on screen from east; `to` > `from`).
   void Arc(double cx, double cy, double radius, double from, double to, double width, Rgb colour);
-  // Text in the built-in pixel font, `scale` pixels per font pixel.
-  void Text(const std::string& text, int x, int y, int scale, Rgb colour);
+  // Text in the style's type face, its baseline's left end at (x, baseline).
+  void Text(const std::string& text, int x, int baseline, double size, Rgb colour,
+            Weight weight = Weight::kRegular);
+  // Text centred on `centreX`, its capitals centred on `centreY`.
+  void CentredText(const std::string& text, double centreX, double centreY, double size, Rgb colour,
+                   Weight weight = Weight::kRegular);
 
   // The picture as a BMP or JPEG file, written by the image library.
   std::vector<unsigned char> ToBmpFile() const;
@@ -56,6 +61,3 @@ class Canvas {
   int m_width, m_height;
   std::vector<Rgb> m_pixels;
 };
-
-// Width in pixels of `text` in the pixel font at scale 1.
-int TextWidth(const std::string& text);

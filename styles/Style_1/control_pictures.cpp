@@ -7,7 +7,6 @@
 #include <cmath>
 
 #include "platform/core/region.h"
-#include "styles/Style_1/pixel_font.h"
 
 namespace {
 
@@ -27,12 +26,12 @@ Paint PaintFor(const ButtonLook& look, State state, double light) {
     case State::kMouseIn:
       return {Mix(kSurfaceTop, kBrightInk, 0.12), Mix(kSurfaceBottom, look.accent, 0.25), look.accent, kBrightInk};
     case State::kPressed:
-      return {Scale(look.accent, 0.55), Scale(look.accent, 0.8), Mix(look.accent, kBrightInk, 0.3), kBrightInk, 1};
+      return {Scale(look.accent, 0.5), Scale(look.accent, 0.65), Mix(look.accent, kBrightInk, 0.3), kBrightInk, 1};
     case State::kDisabled:
       return {Rgb{56, 58, 66}, Rgb{44, 46, 52}, Rgb{66, 68, 76}, kDimInk};
     case State::kOn:
-      return {Mix(look.accent, kBrightInk, 0.15), Scale(look.accent, 0.7), Mix(look.accent, kBrightInk, 0.5),
-              kBrightInk};
+      // Deep enough that white ink keeps 4.5:1 across the whole face.
+      return {Scale(look.accent, 0.7), Scale(look.accent, 0.5), Mix(look.accent, kBrightInk, 0.45), kBrightInk};
   }
   return {};
 }
@@ -46,13 +45,16 @@ Canvas DrawButton(const ButtonLook& look, const Glyph& glyph, State state, doubl
   picture.RoundRect(1.5, 1.5, w - 1.5, h - 1.5, radius - 1, paint.top, paint.bottom);
   if (light > 0 || state == State::kMouseIn)
     picture.RoundRectOutline(2, 2, w - 2, h - 2, radius - 1.5, 1, Mix(paint.top, theme::kBrightInk, 0.25));
-  double captionSpace = look.caption.empty() ? 0 : kGlyphHeight + 3;
+  // The caption shrinks to fit the button rather than being cut off.
+  double captionSize = look.caption.empty() ? 0 : FittingSize(look.caption, theme::kCaptionSize, look.width - 6);
+  TextMetrics caption = MeasureText(look.caption, captionSize);
+  double captionSpace = look.caption.empty() ? 0 : caption.capHeight + caption.descent + 3;
   double size = std::min(w - 8, h - 8 - captionSpace);
   double left = (w - size) / 2 + paint.offset, top = (h - captionSpace - size) / 2 + paint.offset;
   if (glyph) glyph(picture, left, top, size, paint.ink);
   if (!look.caption.empty())
-    picture.Text(look.caption, static_cast<int>((w - TextWidth(look.caption)) / 2 + paint.offset),
-                 static_cast<int>(h - kGlyphHeight - 4 + paint.offset), 1, Mix(paint.ink, paint.top, 0.2));
+    picture.CentredText(look.caption, w / 2 + paint.offset, h - 4 - caption.descent - caption.capHeight / 2.0 + paint.offset,
+                        captionSize, paint.ink);
   return picture;
 }
 
@@ -64,16 +66,14 @@ void AddPicture(CZipResourceWriter& style, const std::string& name, const Canvas
 
 Glyph TextGlyph(const std::string& text) {
   return [text](Canvas& c, double left, double top, double size, Rgb ink) {
-    int scale = TextWidth(text) * 2 <= size && kGlyphHeight * 2 <= size ? 2 : 1;
-    int x = static_cast<int>(left + (size - TextWidth(text) * scale) / 2);
-    int y = static_cast<int>(top + (size - kGlyphHeight * scale) / 2);
-    c.Text(text, x, y, scale, ink);
+    double fitting = FittingSize(text, std::max(8.0, size * 0.55), static_cast<int>(size) + 4, Weight::kBold);
+    c.CentredText(text, left + size / 2, top + size / 2, fitting, ink, Weight::kBold);
   };
 }
 
 Glyph ThicknessGlyph(int thickness) {
   return [thickness](Canvas& c, double left, double top, double size, Rgb ink) {
-    c.Disc(left + size / 2, top + size / 2, std::min(size / 2, 1.0 + thickness * size / 14), ink);
+    c.Disc(left + size / 2, top + size / 2, std::min(size / 2 - 1.5, 1.0 + thickness * size / 14), ink);
   };
 }
 
@@ -119,9 +119,10 @@ void AddPushButton(CZipResourceWriter& style, const std::string& base, const But
   AddPicture(style, base + "_DISABLED", DrawButton(look, glyph, State::kDisabled));
 }
 
-void AddToggle(CZipResourceWriter& style, const std::string& base, const ButtonLook& look, const Glyph& glyph) {
+void AddToggle(CZipResourceWriter& style, const std::string& base, const ButtonLook& look, const Glyph& glyph,
+               const Glyph& onGlyph) {
   AddPicture(style, base + "_D1", DrawButton(look, glyph, State::kFrame));
-  AddPicture(style, base + "_D2", DrawButton(look, glyph, State::kOn));
+  AddPicture(style, base + "_D2", DrawButton(look, onGlyph ? onGlyph : glyph, State::kOn));
   AddPicture(style, base + "_MOUSEIN", DrawButton(look, glyph, State::kMouseIn));
   AddPicture(style, base + "_DOWNMOUSEIN", DrawButton(look, glyph, State::kPressed));
   AddPicture(style, base + "_DISABLED", DrawButton(look, glyph, State::kDisabled));
@@ -174,14 +175,20 @@ void AddSlider(CZipResourceWriter& style, const std::string& base, bool horizont
   AddPicture(style, base + "_THUMB", thumb(kAccent));
   AddPicture(style, base + "_ACTION", thumb(Mix(kAccent, kBrightInk, 0.45)));
   int w = horizontal ? length : across, h = horizontal ? across : length;
-  Canvas groove(w, h);
-  groove.VerticalGradient(kPanelTop, kPanelBottom);
-  double mid = across / 2.0;
-  if (horizontal)
-    groove.RoundRect(knob / 2.0, mid - 2, w - knob / 2.0, mid + 2, 2, Rgb{22, 25, 34}, Rgb{30, 34, 45});
-  else
-    groove.RoundRect(mid - 2, knob / 2.0, mid + 2, h - knob / 2.0, 2, Rgb{22, 25, 34}, Rgb{30, 34, 45});
-  AddPicture(style, base + "_BACKGROUND", groove);
+  // The groove and its lit part share one shape; the lit one is drawn only
+  // where the slider's action area lies.
+  auto groove = [&](Rgb top, Rgb bottom) {
+    Canvas picture(w, h);
+    double mid = across / 2.0;
+    if (horizontal)
+      picture.RoundRect(knob / 2.0 - 3, mid - 2.5, w - knob / 2.0 + 3, mid + 2.5, 2.5, top, bottom);
+    else
+      picture.RoundRect(mid - 2.5, knob / 2.0 - 3, mid + 2.5, h - knob / 2.0 + 3, 2.5, top, bottom);
+    return picture;
+  };
+  // The background is see-through around the groove so the panel shows.
+  AddPicture(style, base + "_BACKGROUND", groove(Rgb{20, 23, 31}, Rgb{30, 34, 45}));
+  AddPicture(style, base + "_TRACK", groove(Mix(kAccent, kBrightInk, 0.2), kAccentDark));
 }
 
 void AddThumbnailList(CZipResourceWriter& style, const std::string& base, int cell, int listLength) {
@@ -194,7 +201,8 @@ void AddThumbnailList(CZipResourceWriter& style, const std::string& base, int ce
   AddPicture(style, base + "_NORMAL", frame(kEdge, 1));
   AddPicture(style, base + "_FOCUSED", frame(Mix(kAccent, kBrightInk, 0.4), 2));
   AddPicture(style, base + "_SELECTED", frame(kAccent, 3));
-  Canvas empty(cell, cell);
+  // The list paints its cells opaque: the corners take the panel's colour.
+  Canvas empty(cell, cell, kPanelBottom);
   empty.RoundRect(0.5, 0.5, cell - 0.5, cell - 0.5, 5, Rgb{38, 43, 57}, Rgb{34, 38, 51});
   AddPicture(style, base + "_BACK", empty);
 

@@ -15,12 +15,13 @@ inline constexpr Rgb kSurfaceTop{70, 79, 102}, kSurfaceBottom{50, 57, 75};
 inline constexpr Rgb kEdge{92, 102, 128}, kAccent{43, 179, 163}, kAccentDark{24, 122, 112};
 inline constexpr Rgb kInk{214, 220, 232}, kBrightInk{255, 255, 255}, kDimInk{112, 116, 128};
 inline constexpr Rgb kWarm{236, 104, 86};
+inline constexpr double kCaptionSize = 10.5, kHeadingSize = 15;
 }  // namespace theme
 
 // Draws a control's symbol centred in the given box, in the given colour.
 using Glyph = std::function<void(Canvas&, double left, double top, double size, Rgb ink)>;
 
-// A symbol made of text in the pixel font.
+// A symbol made of a short word in the style's bold type.
 Glyph TextGlyph(const std::string& text);
 // The head (or body) seen from the side of projection 0 to 4.
 Glyph ProjectionGlyph(int projection);
@@ -42,14 +43,16 @@ struct ButtonLook {
 // pressed and disabled pictures.
 void AddPushButton(CZipResourceWriter& style, const std::string& base, const ButtonLook& look, const Glyph& glyph);
 // A toggle (check box): frame 1 off, frame 2 on, with mouse-in, pressed and
-// disabled pictures.
-void AddToggle(CZipResourceWriter& style, const std::string& base, const ButtonLook& look, const Glyph& glyph);
+// disabled pictures. `onGlyph`, when given, is the symbol while on.
+void AddToggle(CZipResourceWriter& style, const std::string& base, const ButtonLook& look, const Glyph& glyph,
+               const Glyph& onGlyph = {});
 // A picture with one frame per projection (front, half, side, rear, body).
 void AddProjectionPicture(CZipResourceWriter& style, const std::string& base, int side);
 // A round window shape ("_RGN") for a control of the given size.
 void AddRoundRegion(CZipResourceWriter& style, const std::string& base, int side);
 
-// A slider's thumb, thumb under the mouse and groove background.
+// A slider's thumb, thumb under the mouse, groove background and the lit
+// groove ("_TRACK") shown from the slider's first end to the thumb.
 void AddSlider(CZipResourceWriter& style, const std::string& base, bool horizontal, int length);
 // A thumbnail list's cell frames and scroll pictures.
 void AddThumbnailList(CZipResourceWriter& style, const std::string& base, int cell, int listLength);

@@ -55,29 +55,34 @@ void AddLeftBar(CZipResourceWriter& style) {
   }
 }
 
+// The bars' buttons are 36 pixels square, so the top bar's 23 controls fit
+// a window of the smallest width the style allows.
+constexpr int kBarButton = 36;
+
 void AddTopBar(CZipResourceWriter& style) {
-  AddProjectionPicture(style, "TOOL_SET_PRJ", 48);
-  ButtonLook arrow{24, 48, ButtonShape::kRounded, theme::kAccent, ""};
+  AddProjectionPicture(style, "TOOL_SET_PRJ", kBarButton);
+  ButtonLook arrow{20, kBarButton, ButtonShape::kRounded, theme::kAccent, ""};
   AddPushButton(style, "TOOL_SET_PRJ_PREV", arrow, GlyphFor("TOOL_SET_PRJ_PREV", "<"));
   AddPushButton(style, "TOOL_SET_PRJ_NEXT", arrow, GlyphFor("TOOL_SET_PRJ_NEXT", ">"));
-  AddToggle(style, "SWITCH_BODY", {48, 48, ButtonShape::kRounded, theme::kAccent, "BODY"}, ProjectionGlyph(4));
+  // Off it offers the body, on it offers the way back to the face.
+  AddToggle(style, "SWITCH_BODY", {kBarButton, kBarButton}, ProjectionGlyph(4), ProjectionGlyph(0));
 
   const Labelled kinds[] = {
       {"TOOL_SEL_PHOTO_FACE", "PHOTO"}, {"TOOL_SEL_MAKEUP", "MAKEUP"},   {"TOOL_SEL_HAIRSTYLE", "HAIR"},
       {"TOOL_SEL_GLASSES", "GLASS"},    {"TOOL_SEL_MOUSTACHE", "MOUST"}, {"TOOL_SEL_EYEBROW", "BROW"},
       {"TOOL_SEL_NOSE", "NOSE"},        {"TOOL_SEL_BREAST", "BUST"},     {"TOOL_SEL_ACCESSORIES", "ACCES"},
-      {"TOOL_SEL_HEADDRESS", "HAT"},    {"TOOL_SEL_CUSTOM", "MINE"},     {"TOOL_SEL_GALLERY", "GALL"}};
+      {"TOOL_SEL_HEADDRESS", "HAT"},    {"TOOL_SEL_CUSTOM", "MINE"}};
   for (const Labelled& kind : kinds)
-    AddToggle(style, kind.base, {48, 48, ButtonShape::kRounded, theme::kAccent, ""}, GlyphFor(kind.base, kind.label));
+    AddToggle(style, kind.base, {kBarButton, kBarButton}, GlyphFor(kind.base, kind.label));
 
-  const Labelled tools[] = {{"TOOL_SET_RECT", "FACE"},   {"TOOL_FIT_FACE", "AUTO"}, {"TOOL_SET_PRNRECT", "AREA"},
-                            {"TOOL_SET_PRYAD", "PULL"},  {"TOOL_DEL_LAYER", "DEL"}, {"TOOL_UNDO", "UNDO"},
-                            {"TOOL_REDO", "REDO"}};
+  const Labelled tools[] = {{"TOOL_SET_RECT", "FACE"},  {"TOOL_FIT_FACE", "AUTO"}, {"TOOL_SET_PRNRECT", "AREA"},
+                            {"TOOL_SET_PRYAD", "PULL"}, {"TOOL_DEL_LAYER", "DEL"}, {"TOOL_UNDO", "UNDO"},
+                            {"TOOL_REDO", "REDO"},      {"TOOL_SEL_GALLERY", "GALL"}};
   for (const Labelled& tool : tools) {
-    ButtonLook look{48, 48, ButtonShape::kRounded,
-                    std::string(tool.base) == "TOOL_DEL_LAYER" ? theme::kWarm : theme::kAccent, ""};
-    if (std::string(tool.base) == "TOOL_SET_RECT" || std::string(tool.base) == "TOOL_SET_PRNRECT" ||
-        std::string(tool.base) == "TOOL_SET_PRYAD")
+    std::string base = tool.base;
+    ButtonLook look{kBarButton, kBarButton, ButtonShape::kRounded,
+                    base == "TOOL_DEL_LAYER" ? theme::kWarm : theme::kAccent, ""};
+    if (base == "TOOL_SET_RECT" || base == "TOOL_SET_PRNRECT" || base == "TOOL_SET_PRYAD")
       AddToggle(style, tool.base, look, GlyphFor(tool.base, tool.label));
     else
       AddPushButton(style, tool.base, look, GlyphFor(tool.base, tool.label));
@@ -88,27 +93,36 @@ void AddToolsBar(CZipResourceWriter& style) {
   const Labelled tools[] = {{"TOOL_ZOOM", "ZOOM"},     {"TOOL_RUBBER", "CUT"},  {"TOOL_FINGER", "COMB"},
                             {"TOOL_FLIP", "FLIP"},     {"TOOL_BRUSH", "BRUSH"}, {"TOOL_SPRAY", "SPRAY"},
                             {"TOOL_PIPETKA1", "PICK"}, {"TOOL_LASSO", "LASSO"}, {"TOOL_WAND", "WAND"}};
-  for (const Labelled& tool : tools)
-    AddToggle(style, tool.base, {44, 40, ButtonShape::kRounded}, GlyphFor(tool.base, tool.label));
+  for (const Labelled& tool : tools) {
+    // The mirror button opens a menu: it is pressed, not toggled.
+    if (std::string(tool.base) == "TOOL_FLIP")
+      AddPushButton(style, tool.base, {kBarButton, kBarButton}, GlyphFor(tool.base, tool.label));
+    else
+      AddToggle(style, tool.base, {kBarButton, kBarButton}, GlyphFor(tool.base, tool.label));
+  }
   for (int thickness = 1; thickness <= 6; ++thickness)
     AddToggle(style, "THICKNESS" + std::to_string(thickness), {24, 24, ButtonShape::kRounded},
               ThicknessGlyph(thickness));
   AddToggle(style, "FINGER_CHECK", {18, 18, ButtonShape::kRounded}, GlyphFor("FINGER_CHECK", "+"));
-  AddSlider(style, "SL_TOOLS", true, 120);
-  AddSlider(style, "SL_OPACITY", true, 120);
+  AddSlider(style, "SL_TOOLS", true, 110);
+  AddSlider(style, "SL_OPACITY", true, 110);
 }
 
 void AddRightPanels(CZipResourceWriter& style) {
   for (const char* slider : {"SL_BRIGHTNESS", "SL_CONTRAST", "SL_HUE", "SL_FILTER"})
-    AddSlider(style, slider, false, 150);
-  const Labelled deform[] = {{"DIST_SRC", "FROM"}, {"DIST_DEST", "TO"}, {"DIST_STAT", "AREA"}, {"DIST_MAKE", "GO"}};
-  for (const Labelled& button : deform) AddPushButton(style, button.base, {48, 28}, GlyphFor(button.base, button.label));
-  AddToggle(style, "FILTER", {24, 24}, GlyphFor("FILTER", "F"));
-  AddToggle(style, "TOOL_PIPETKA2", {28, 28}, GlyphFor("TOOL_PIPETKA2", "PICK"));
-  AddToggle(style, "SLIDESHOW", {64, 28}, GlyphFor("SLIDESHOW", "SHOW"));
+    AddSlider(style, slider, true, 132);
+  // The deformation steps: three that stay down while armed, then the run.
+  const Labelled deform[] = {{"DIST_SRC", "Initial"}, {"DIST_DEST", "Final"}, {"DIST_STAT", "Area"}};
+  for (const Labelled& step : deform)
+    AddToggle(style, step.base, {48, 48, ButtonShape::kRounded, theme::kAccent, step.label}, GlyphFor(step.base, ""));
+  AddPushButton(style, "DIST_MAKE", {48, 48, ButtonShape::kRounded, theme::kAccent, "Start"}, GlyphFor("DIST_MAKE", ""));
+  AddPushButton(style, "FILTER", {32, 32}, GlyphFor("FILTER", "F"));
+  AddPushButton(style, "CUSTOM_FILTER", {32, 32}, GlyphFor("CUSTOM_FILTER", "F+"));
+  AddToggle(style, "TOOL_PIPETKA2", {44, 30}, GlyphFor("TOOL_PIPETKA2", "PICK"));
+  AddToggle(style, "SLIDESHOW", {44, 30}, GlyphFor("SLIDESHOW", "SHOW"));
   const Labelled push[] = {{"SELECT", "SELECT"}, {"AUTOFIT", "AUTO"}, {"CUSTADD", "ADD"}, {"CUSTREMOVE", "REMOVE"}};
-  for (const Labelled& button : push) AddPushButton(style, button.base, {64, 28}, GlyphFor(button.base, button.label));
-  AddThumbnailList(style, "BASELIST", 56, 360);
+  for (const Labelled& button : push) AddPushButton(style, button.base, {44, 30}, GlyphFor(button.base, button.label));
+  AddThumbnailList(style, "BASELIST", 56, 284);
   AddThumbnailList(style, "GALLERYLIST_VERT", 72, 420);
   AddThumbnailList(style, "GALLERYLIST_HORZ", 72, 72);
 }
@@ -123,7 +137,7 @@ void AddDialogs(CZipResourceWriter& style) {
   const Labelled font[] = {{"FONTBOLD", "B"}, {"FONTITALIC", "I"}, {"FONTUNDERLINE", "U"}};
   for (const Labelled& button : font) AddToggle(style, button.base, {26, 26}, GlyphFor(button.base, button.label));
   const char* projections[] = {"PR_FRONT", "PR_HALF", "PR_SIDE", "PR_REAR"};
-  const char* captions[] = {"FRONT", "HALF", "SIDE", "REAR"};
+  const char* captions[] = {"Front", "Half turn", "Side", "Rear"};
   for (int i = 0; i < 4; ++i)
     AddPushButton(style, projections[i], {72, 80, ButtonShape::kRounded, theme::kAccent, captions[i]},
                   ProjectionGlyph(i));
@@ -157,21 +171,25 @@ void AddPlacements(CZipResourceWriter& style) {
       {"IDR_BODY_FRONT_LIPS", "240, 103, 272, 103"}, {"IDR_BODY_FRONT_BREAST", "176, 240, 336, 240"},
   };
   for (const Placement& placement : placements) AddText(style, placement.name, "wndrect", placement.rect);
-  AddText(style, "IDR_APPWINDOW_SIZE_MIN", "wndpos", "800, 600");
+  AddText(style, "IDR_APPWINDOW_SIZE_MIN", "wndpos", "1024, 768");
   AddText(style, "IDR_APPWINDOW_SIZE_MAX", "wndpos", "2560, 1600");
 }
 
+// Outlines are drawn in 4-pixel dashes of the line colour and the second
+// colour. Each pairs a light, saturated colour with black, so one of the two
+// shows on any photo, light or dark; selections are amber, the deformation
+// contours green (initial), red (final) and azure (area) to tell them apart.
 void AddStrings(CZipResourceWriter& style) {
   style.AddString(1, "Style_1");
-  style.AddString(63562, "Lasso line:255, 0, 0");
+  style.AddString(63562, "Lasso line:255, 200, 0");
   style.AddString(63563, "Lasso second:0, 0, 0");
-  style.AddString(63564, "Wand line:255, 0, 0");
+  style.AddString(63564, "Wand line:255, 200, 0");
   style.AddString(63565, "Wand second:0, 0, 0");
-  style.AddString(63566, "Initial contour:0, 255, 0");
+  style.AddString(63566, "Initial contour:0, 230, 118");
   style.AddString(63567, "Initial contour fill:0, 0, 0");
-  style.AddString(63568, "Final contour:255, 0, 0");
+  style.AddString(63568, "Final contour:255, 82, 82");
   style.AddString(63569, "Final contour fill:0, 0, 0");
-  style.AddString(63570, "Deformation area:0, 0, 255");
+  style.AddString(63570, "Deformation area:0, 176, 255");
   style.AddString(63571, "Deformation area fill:0, 0, 0");
   style.AddString(61787, "Help text:32, 36, 48");
   style.AddString(61788, "Help background:236, 240, 246");

@@ -382,6 +382,15 @@ const std::map<std::string, Drawing>& Drawings() {
          p.Ring(15, 9.5, 5.2);
          p.Ring(12, 15, 5.2);
        }},
+      // The user's own filter: the filter's rings with a pen over them.
+      {"CUSTOM_FILTER",
+       [](Pen& p) {
+         p.Ring(8.5, 9.5, 5);
+         p.Ring(14.5, 9.5, 5);
+         p.Ring(11.5, 15, 5);
+         p.Line(15, 21, 21.5, 14.5);
+         p.Dot(21.5, 14.5, 1.2);
+       }},
       {"SLIDESHOW",
        [](Pen& p) {
          p.Box(2.5, 4.5, 21.5, 19.5);

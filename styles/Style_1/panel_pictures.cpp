@@ -4,6 +4,7 @@
 // the edge that meets the photo.
 #include "styles/Style_1/panel_pictures.h"
 
+#include <algorithm>
 #include <cmath>
 #include <memory>
 #include <vector>
@@ -16,21 +17,43 @@ namespace {
 
 enum class Edge { kNone, kTop, kBottom, kLeft, kRight };
 
-Canvas Panel(int width, int height, Edge edge, const std::string& heading = "") {
+// A caption painted into a panel beside the control it names: its right
+// end at `right` (or its left end at `left` when right is 0), its capitals
+// centred on `centreY`.
+struct PanelLabel {
+  const char* text;
+  int left, right, centreY;
+};
+
+// Panels are plain gradients lit from above, with a hairline in the accent
+// colour along the edge that meets the photo. They carry no texture, so the
+// program can stretch a bar's last row or column past the picture without a
+// seam.
+Canvas Panel(int width, int height, Edge edge, const std::string& heading = "",
+             const std::vector<PanelLabel>& labels = {}) {
   Canvas panel(width, height);
-  panel.VerticalGradient(theme::kPanelTop, theme::kPanelBottom);
-  // A faint diagonal weave keeps large areas from looking flat.
-  for (int y = 0; y < height; ++y)
-    for (int x = 0; x < width; ++x)
-      if ((x + y) % 6 == 0) panel.Blend(x, y, theme::kPanelTop, 0.25);
+  bool across = edge == Edge::kLeft || edge == Edge::kRight;
+  if (across) {
+    // Side panels: the gradient runs over their first 200 rows and then stays.
+    for (int y = 0; y < height; ++y)
+      panel.FillRect(0, y, width, y + 1, Mix(theme::kPanelTop, theme::kPanelBottom, std::min(1.0, y / 200.0)));
+  } else {
+    panel.VerticalGradient(theme::kPanelTop, theme::kPanelBottom);
+  }
   Rgb line = Scale(theme::kAccent, 0.8);
   if (edge == Edge::kTop) panel.FillRect(0, 0, width, 2, line);
   if (edge == Edge::kBottom) panel.FillRect(0, height - 2, width, height, line);
   if (edge == Edge::kLeft) panel.FillRect(0, 0, 2, height, line);
   if (edge == Edge::kRight) panel.FillRect(width - 2, 0, width, height, line);
   if (!heading.empty()) {
-    panel.Text(heading, 14, 12, 2, theme::kInk);
-    panel.FillRect(14, 32, 14 + TextWidth(heading) * 2, 34, theme::kAccent);
+    panel.Text(heading, 12, 26, theme::kHeadingSize, theme::kBrightInk, Weight::kBold);
+    int headingWidth = MeasureText(heading, theme::kHeadingSize, Weight::kBold).width;
+    panel.FillRect(12, 32, 12 + headingWidth, 34, theme::kAccent);
+  }
+  for (const PanelLabel& label : labels) {
+    TextMetrics metrics = MeasureText(label.text, theme::kCaptionSize);
+    int x = label.right ? label.right - metrics.width : label.left;
+    panel.Text(label.text, x, label.centreY + metrics.capHeight / 2, theme::kCaptionSize, theme::kInk);
   }
   return panel;
 }
@@ -60,10 +83,10 @@ void DrawPortrait(Canvas& splash, const std::string& path, int x, int y, int hei
 Canvas Splash(const std::string& portrait) {
   Canvas splash(480, 300);
   splash.VerticalGradient(Rgb{52, 60, 82}, Rgb{24, 27, 38});
-  splash.Text("KELVORA", 32, 96, 6, theme::kBrightInk);
-  splash.FillRect(34, 150, 34 + TextWidth("KELVORA") * 6, 154, theme::kAccent);
-  splash.Text("MAKE-OVER STUDIO", 34, 170, 2, theme::kInk);
-  splash.Text("LOADING...", 34, 262, 1, theme::kDimInk);
+  splash.Text("Kelvora", 32, 136, 56, theme::kBrightInk, Weight::kBold);
+  splash.FillRect(34, 150, 34 + MeasureText("Kelvora", 56, Weight::kBold).width, 154, theme::kAccent);
+  splash.Text("Make-over studio", 34, 184, 20, theme::kInk);
+  splash.Text("Loading\u2026", 34, 272, 12, theme::kDimInk);
   DrawPortrait(splash, portrait, 318, 40, 176);
   return splash;
 }
@@ -78,11 +101,26 @@ Canvas ViewTexture() {
   return texture;
 }
 
+// The progress window shows as much of this bar as is done: a lit groove
+// with a soft highlight along its top.
 Canvas Progress() {
-  Canvas progress = Panel(320, 56, Edge::kTop);
-  progress.Text("PLEASE WAIT", 14, 10, 1, theme::kInk);
-  progress.RoundRect(12, 28, 308, 44, 6, Rgb{22, 25, 34}, Rgb{30, 34, 45});
-  return progress;
+  Canvas bar(304, 16);
+  bar.RoundRect(0.5, 0.5, 303.5, 15.5, 7, Mix(theme::kAccent, theme::kBrightInk, 0.25), theme::kAccentDark);
+  bar.RoundRect(4, 2.5, 300, 6.5, 2, Mix(theme::kAccent, theme::kBrightInk, 0.55), Mix(theme::kAccent, theme::kBrightInk, 0.3));
+  return bar;
+}
+
+// The panel shown while no kind of item is chosen points the way up.
+Canvas EmptyPanel(int width, int height) {
+  Canvas panel = Panel(width, height, Edge::kLeft);
+  double cx = width / 2.0;
+  panel.Line(cx, 150, cx, 70, 2.5, theme::kAccent);
+  panel.Line(cx, 70, cx - 14, 86, 2.5, theme::kAccent);
+  panel.Line(cx, 70, cx + 14, 86, 2.5, theme::kAccent);
+  panel.CentredText("Choose a kind of item,", cx, 180, theme::kCaptionSize + 1, theme::kInk);
+  panel.CentredText("make-up or the photo", cx, 198, theme::kCaptionSize + 1, theme::kInk);
+  panel.CentredText("in the bar above.", cx, 216, theme::kCaptionSize + 1, theme::kInk);
+  return panel;
 }
 
 // The make-up shapes, as coverage on a 40 × 40 swatch (white on black).
@@ -128,22 +166,32 @@ Canvas MakeupShape(const std::string& type) {
 
 }  // namespace
 
+// Sizes and label places follow the panels' forms: side panels are 216
+// wide and 640 high, bars 48 high; the labels sit left of their sliders.
 void AddPanelBackgrounds(CZipResourceWriter& style, const std::string& splashPhoto) {
+  constexpr int kSide = 216, kTall = 640;
   AddJpeg(style, "IDB_TITLE_PATTERN", Panel(1024, 32, Edge::kBottom));
   AddJpeg(style, "IDB_TITLE_EXT_PATTERN", Panel(64, 32, Edge::kBottom));
-  AddJpeg(style, "IDB_TOOLS_PATTERN", Panel(1024, 64, Edge::kTop));
-  AddJpeg(style, "IDB_TOOLS_EXT_PATTERN", Panel(64, 64, Edge::kTop));
-  AddJpeg(style, "IDB_LEFTBAR_PATTERN", Panel(80, 640, Edge::kRight));
-  AddJpeg(style, "IDB_TOPBAR_FACE_PATTERN", Panel(1024, 64, Edge::kBottom));
+  AddJpeg(style, "IDB_TOOLS_PATTERN",
+          Panel(1024, 48, Edge::kTop, "", {{"Pressure", 0, 678, 24}, {"Opacity", 0, 852, 24}}));
+  AddJpeg(style, "IDB_TOOLS_EXT_PATTERN", Panel(64, 48, Edge::kTop));
+  AddJpeg(style, "IDB_LEFTBAR_PATTERN", Panel(80, 400, Edge::kRight));
+  AddJpeg(style, "IDB_TOPBAR_FACE_PATTERN", Panel(1024, 48, Edge::kBottom));
   AddJpeg(style, "IDB_GALLERY_PATTERN", Panel(1024, 96, Edge::kTop));
-  AddJpeg(style, "IDB_RIGHT_EMPTY_PATTERN", Panel(232, 640, Edge::kLeft));
-  AddJpeg(style, "IDB_RIGHT_IMAGE_PATTERN", Panel(232, 640, Edge::kLeft, "PHOTO"));
-  AddJpeg(style, "IDB_RIGHT_BASE_PATTERN", Panel(232, 640, Edge::kLeft, "ITEMS"));
-  AddJpeg(style, "IDB_RIGHT_MAKEUP_PATTERN", Panel(232, 640, Edge::kLeft, "MAKE-UP"));
-  AddJpeg(style, "IDB_RIGHT_CUSTOM_PATTERN", Panel(232, 640, Edge::kLeft, "MY ITEMS"));
-  AddJpeg(style, "IDB_RIGHT_GALLERY_PATTERN", Panel(232, 640, Edge::kLeft, "GALLERY"));
+  AddJpeg(style, "IDB_RIGHT_EMPTY_PATTERN", EmptyPanel(kSide, kTall));
+  AddJpeg(style, "IDB_RIGHT_IMAGE_PATTERN",
+          Panel(kSide, kTall, Edge::kLeft, "Photo",
+                {{"Brightness", 0, 74, 57}, {"Contrast", 0, 74, 87}, {"Hue", 0, 74, 117}, {"Deformation", 12, 0, 160}}));
+  AddJpeg(style, "IDB_RIGHT_BASE_PATTERN",
+          Panel(kSide, kTall, Edge::kLeft, "Items",
+                {{"Brightness", 0, 74, 463}, {"Contrast", 0, 74, 493}, {"Hue", 0, 74, 523}, {"Filter", 0, 74, 553}}));
+  AddJpeg(style, "IDB_RIGHT_MAKEUP_PATTERN",
+          Panel(kSide, kTall, Edge::kLeft, "Make-up",
+                {{"Brightness", 0, 74, 175}, {"Contrast", 0, 74, 215}, {"Hue", 0, 74, 255}}));
+  AddJpeg(style, "IDB_RIGHT_CUSTOM_PATTERN", Panel(kSide, kTall, Edge::kLeft, "My items"));
+  AddJpeg(style, "IDB_RIGHT_GALLERY_PATTERN", Panel(kSide, kTall, Edge::kLeft, "Gallery"));
   AddJpeg(style, "IDB_SPLASH", Splash(splashPhoto));
-  AddJpeg(style, "IDB_SELECTSIGN", Panel(360, 260, Edge::kNone, "SIGN"));
+  AddJpeg(style, "IDB_SELECTSIGN", Panel(360, 260, Edge::kNone, "Sign"));
   AddPicture(style, "IDB_PROGRESS", Progress());
   AddPicture(style, "IDB_VIEW_TEXTURE", ViewTexture());
 }

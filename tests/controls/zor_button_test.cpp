@@ -111,6 +111,25 @@ TEST_F(ButtonTest, DisabledButtonShowsItsDisabledPicture) {
   EXPECT_EQ(ShownColour(), FrameColour(1));
 }
 
+TEST_F(ButtonTest, InPlaceOptionDrawsTheStatePicturesOverTheFrameWithoutAStripCell) {
+  AddFrames(2);
+  skin.AddResource("BTN_MOUSEIN", "dibimage", SolidPictureWithBlackEdge(10, 8, RGB(255, 255, 0)));
+  skin.AddResource("BTN_DISABLED", "dibimage", SolidPictureWithBlackEdge(10, 8, RGB(128, 128, 128)));
+  auto* button = new CZORButton(panel.get());
+  button->SetOptions(kButtonTwoStateOption | kButtonInPlaceOption);
+  ASSERT_EQ(button->SubclassDlgItem(kButtonId, panel.get()), 1);
+  ShowPanel();
+  panel->grab();
+  EXPECT_EQ(button->Strip().width(), 2 * 10) << "only the frames are kept";
+  EXPECT_EQ(ShownColour(), FrameColour(1));
+  EXPECT_EQ(PanelPixel(QPoint(20, 33)), kBackground) << "black stays see-through in place too";
+  MoveMouseOverPanel(QPoint(25, 33));
+  EXPECT_EQ(ShownColour(), RGB(255, 255, 0));
+  MoveMouseOverPanel(QPoint(200, 150));
+  button->Enable(false);
+  EXPECT_EQ(ShownColour(), RGB(128, 128, 128));
+}
+
 TEST_F(ButtonTest, RightClickPostsToTheNotificationWindowElseTheParent) {
   AddFrames(2);
   RecordingWnd notify;

@@ -132,3 +132,29 @@ TEST_F(SliderTest, MissingThumbIsReported) {
   EXPECT_EQ(messages.messages()[0].text, "ZORSlider: Resource load failed");
   EXPECT_FALSE(slider->HasThumb());
 }
+
+// The track picture's variants: filling only the action area (from the first
+// end to the thumb) or lying whole under the thumb; asking for both keeps
+// the whole track.
+TEST_F(SliderTest, TrackPictureFillsTheActionAreaOrTheWholeTrack) {
+  skin.AddResource("SLD_TRACK", "dibimage", SolidPictureWithBlackEdge(24, 120, RGB(0, 0, 200)));
+  struct Case {
+    int options;
+    bool aboveThumb, belowThumb;
+  };
+  for (Case c : {Case{kSliderNoTrackFill | kSliderActionPicture, true, false},
+                 Case{kSliderNoTrackFill | kSliderTrackPicture, true, true},
+                 Case{kSliderNoTrackFill | kSliderActionPicture | kSliderTrackPicture, true, true},
+                 Case{kSliderNoTrackFill, false, false}}) {
+    CZORSlider* slider = Attach(c.options);
+    EXPECT_EQ(slider->Options() & (kSliderActionPicture | kSliderTrackPicture),
+              c.options & kSliderTrackPicture ? kSliderTrackPicture : c.options & kSliderActionPicture)
+        << c.options;
+    slider->SetPos(50);  // thumb centred at 60, 20 high
+    QImage shown = slider->grab().toImage();
+    EXPECT_EQ(shown.pixelColor(12, 30) == QColor(0, 0, 200), c.aboveThumb) << c.options;
+    EXPECT_EQ(shown.pixelColor(12, 90) == QColor(0, 0, 200), c.belowThumb) << c.options;
+    EXPECT_EQ(shown.pixelColor(12, 60), QColor(250, 0, 0)) << c.options << ": the thumb stays on top";
+    delete slider;
+  }
+}

@@ -2,6 +2,8 @@
 // looks up answers, and the pictures of one control agree in size.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
 #include <string>
 #include <vector>
 
@@ -14,17 +16,17 @@ namespace {
 // Controls of the panels and dialogs, by skin base name.
 const std::vector<std::string> kPushButtons = {
     "SYS_HELP", "SYS_MIN", "SYS_EXIT", "NEW_CLIENT", "PHOTO_GET", "APP_PRINT", "APP_OPTIONS", "APP_STATISTICS",
-    "APP_HELP", "APP_ABOUT", "APP_EXIT", "DIST_SRC", "DIST_DEST", "DIST_STAT", "DIST_MAKE", "SELECT", "AUTOFIT",
+    "APP_HELP", "APP_ABOUT", "APP_EXIT", "DIST_MAKE", "SELECT", "AUTOFIT", "TOOL_FLIP", "TOOL_SEL_GALLERY", "FILTER",
     "CUSTADD", "CUSTREMOVE", "TOOL_SET_PRJ_PREV", "TOOL_SET_PRJ_NEXT", "TOOL_DEL_LAYER", "TOOL_UNDO", "TOOL_REDO",
     "PREVIEW_SETUP", "PREVIEW_SELECTSIGN", "PREVIEW_RESORT", "PREVIEW_OK", "PREVIEW_CANCEL", "PR_FRONT", "PR_HALF",
     "PR_SIDE", "PR_REAR"};
 const std::vector<std::string> kToggles = {
-    "TOOL_ZOOM", "TOOL_RUBBER", "TOOL_FINGER", "TOOL_FLIP", "TOOL_BRUSH", "TOOL_SPRAY", "TOOL_PIPETKA1",
+    "TOOL_ZOOM", "TOOL_RUBBER", "TOOL_FINGER", "DIST_SRC", "DIST_DEST", "DIST_STAT", "TOOL_BRUSH", "TOOL_SPRAY", "TOOL_PIPETKA1",
     "TOOL_LASSO", "TOOL_WAND", "THICKNESS1", "THICKNESS2", "THICKNESS3", "THICKNESS4", "THICKNESS5", "THICKNESS6",
-    "FINGER_CHECK", "FILTER", "TOOL_PIPETKA2", "SLIDESHOW", "SWITCH_BODY", "TOOL_SET_RECT", "TOOL_SET_PRNRECT",
+    "FINGER_CHECK", "TOOL_PIPETKA2", "SLIDESHOW", "SWITCH_BODY", "TOOL_SET_RECT", "TOOL_SET_PRNRECT",
     "TOOL_SET_PRYAD", "TOOL_SEL_PHOTO_FACE", "TOOL_SEL_MAKEUP", "TOOL_SEL_HAIRSTYLE", "TOOL_SEL_GLASSES",
     "TOOL_SEL_MOUSTACHE", "TOOL_SEL_EYEBROW", "TOOL_SEL_NOSE", "TOOL_SEL_BREAST", "TOOL_SEL_ACCESSORIES",
-    "TOOL_SEL_HEADDRESS", "TOOL_SEL_CUSTOM", "TOOL_SEL_GALLERY", "FONTBOLD", "FONTITALIC", "FONTUNDERLINE"};
+    "TOOL_SEL_HEADDRESS", "TOOL_SEL_CUSTOM", "FONTBOLD", "FONTITALIC", "FONTUNDERLINE"};
 const std::vector<std::string> kSliders = {"SL_BRIGHTNESS", "SL_CONTRAST", "SL_HUE",
                                            "SL_FILTER",     "SL_TOOLS",    "SL_OPACITY"};
 const std::vector<std::string> kThumbnailLists = {"BASELIST", "GALLERYLIST_VERT"};
@@ -79,7 +81,7 @@ CZipResourceModule* Style1Test::s_style = nullptr;
 TEST_F(Style1Test, EveryPictureTheProgramLooksUpLoads) {
   std::vector<std::string> names = kPictures;
   for (const std::string& slider : kSliders)
-    for (const char* suffix : {"_THUMB", "_ACTION", "_BACKGROUND"}) names.push_back(slider + suffix);
+    for (const char* suffix : {"_THUMB", "_ACTION", "_BACKGROUND", "_TRACK"}) names.push_back(slider + suffix);
   for (const std::string& list : kThumbnailLists)
     for (const char* suffix : {"_NORMAL", "_SELECTED", "_FOCUSED", "_BACK", "_SRLBACK", "_SRLTHUMB", "_SRLTHUMB_ACT"})
       names.push_back(list + suffix);
@@ -109,6 +111,47 @@ TEST_F(Style1Test, ButtonsHaveFramesOfOneSizeAndTheStatesTheyAnimateThrough) {
   for (const std::string& base : kToggles) checkControl(base, true);
 
   EXPECT_EQ(FrameCount("TOOL_SET_PRJ"), 5) << "one frame per projection";
+}
+
+// Relative luminance of an sRGB colour, as contrast ratios are defined.
+double Luminance(const unsigned char* bgr) {
+  auto linear = [](unsigned char channel) {
+    double c = channel / 255.0;
+    return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+  };
+  return 0.2126 * linear(bgr[2]) + 0.7152 * linear(bgr[1]) + 0.0722 * linear(bgr[0]);
+}
+double Contrast(double a, double b) { return (std::max(a, b) + 0.05) / (std::min(a, b) + 0.05); }
+
+TEST_F(Style1Test, IconsStandOutFromTheirButtonFacesInEveryEnabledState) {
+  // Text and icons at 4.5:1 or more. The icon's ink is the brightest
+  // pixel; the face is read at the top and bottom of the button's middle
+  // column, just inside its edge, where the gradient is at its lightest and
+  // darkest.
+  auto check = [](const std::string& name) {
+    CDib picture;
+    ASSERT_TRUE(picture.LoadFromResource(name.c_str(), "", s_style)) << name;
+    const unsigned char* bits = picture.LockBits();
+    ASSERT_TRUE(bits) << name;
+    auto pixel = [&](int x, int y) {
+      return bits + static_cast<std::size_t>(picture.Height() - 1 - y) * picture.RowLength() + 3 * x;
+    };
+    double ink = 0;
+    for (int y = 0; y < picture.Height(); ++y)
+      for (int x = 0; x < picture.Width(); ++x) ink = std::max(ink, Luminance(pixel(x, y)));
+    for (int y : {3, picture.Height() - 4}) {
+      double face = Luminance(pixel(picture.Width() / 2, y));
+      if (Contrast(ink, face) < 1.2) continue;  // a large dot covers the face there
+      EXPECT_GE(Contrast(ink, face), 4.5) << name << " at row " << y;
+    }
+    picture.UnlockBits();
+  };
+  // The body switch shows a coloured figure, not an icon in ink.
+  for (const std::string& base : kToggles)
+    if (base != "SWITCH_BODY")
+      for (const char* state : {"_D1", "_D2", "_MOUSEIN", "_DOWNMOUSEIN"}) check(base + state);
+  for (const std::string& base : kPushButtons)
+    for (const char* state : {"_D1", "_D4", "_MOUSEIN", "_DOWNMOUSEIN"}) check(base + state);
 }
 
 TEST_F(Style1Test, MakeupMasksAreAlphaPcxFiles) {

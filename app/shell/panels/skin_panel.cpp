@@ -100,7 +100,8 @@ void CSkinPanel::SubclassControls() {
       // The projection picture and the layer-name labels show one frame each.
       (new CZORStatic(this))->SubclassDlgItem(id, this);
     } else if (qobject_cast<QSlider*>(item)) {
-      int options = item->width() > item->height() ? kSliderHorizontal : 0;
+      // The lit part of the groove is the style's track picture, not a flat colour.
+      int options = kSliderNoTrackFill | kSliderActionPicture | (item->width() > item->height() ? kSliderHorizontal : 0);
       (new CZORSlider(this))->SubclassDlgItem(id, this, options);
     } else {
       item->setVisible(false);
@@ -122,7 +123,18 @@ void CSkinPanel::paintEvent(QPaintEvent*) {
   CPainterDC dc(painter);
   CSize pattern(m_pattern.Width(), m_pattern.Height());
   m_pattern.DrawWithoutStretch(&dc, CPoint(0, 0), pattern);
-  if (m_extPattern.IsEmpty() || m_extPattern.Width() <= 0 || m_extPattern.Height() <= 0) return;
+  if (m_extPattern.IsEmpty() || m_extPattern.Width() <= 0 || m_extPattern.Height() <= 0) {
+    // Without an extension picture the pattern's far edge carries on, so a
+    // bar longer than its picture never shows bare black.
+    if (Horizontal(m_spec.side) && width() > pattern.cx) {
+      CRect edge(pattern.cx - 1, 0, pattern.cx, pattern.cy);
+      m_pattern.Draw(&dc, CRect(pattern.cx, 0, width(), pattern.cy), &edge);
+    } else if (!Horizontal(m_spec.side) && height() > pattern.cy) {
+      CRect edge(0, pattern.cy - 1, pattern.cx, pattern.cy);
+      m_pattern.Draw(&dc, CRect(0, pattern.cy, pattern.cx, height()), &edge);
+    }
+    return;
+  }
   CSize ext(m_extPattern.Width(), m_extPattern.Height());
   if (Horizontal(m_spec.side)) {
     for (int x = pattern.cx; x < width(); x += ext.cx) m_extPattern.DrawWithoutStretch(&dc, CPoint(x, 0), ext);

@@ -2,7 +2,8 @@
 // with its background picture from the style, its buttons, check boxes and
 // sliders turned into skinned controls. The picture sets the bar's depth
 // (its height when docked at the top or bottom, its width at the sides); a
-// bar longer than its picture repeats the extension picture after it.
+// bar longer than its picture repeats the extension picture after it, or
+// stretches the picture's last row or column when there is none.
 // Commands of its controls go on to the frame.
 #pragma once
 

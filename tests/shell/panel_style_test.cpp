@@ -1,0 +1,171 @@
+// Every control of every panel, as the forms lay them out, against the
+// generated default style: each finds its pictures, the pictures of one
+// control agree in size with each other and with the place the form gives
+// it, and no control covers another or reaches past its panel's picture.
+// A control sizes itself by its first picture without moving, so a form
+// and a style that disagree show as overlapping or clipped controls.
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QPushButton>
+#include <QSlider>
+
+#include <memory>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "app/shell/panels/panel_table.h"
+#include "app/shell/panels/skin_panel.h"
+#include "controls/skin_resources.h"
+#include "imagelib/dib.h"
+#include "platform/core/message_box.h"
+#include "platform/core/zip_resource_module.h"
+#include "platform/qt/dialog_template.h"
+
+// Sizes read as "(w x h)" in failure messages.
+void PrintTo(const CSize& size, std::ostream* out) { *out << "(" << size.cx << " x " << size.cy << ")"; }
+
+namespace {
+
+class PanelStyleTest : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    std::string reason;
+    s_style = CZipResourceModule::Open(KELVORA_STYLE_1_PATH, &reason).release();
+    ASSERT_TRUE(s_style) << reason;
+  }
+  static void TearDownTestSuite() {
+    delete s_style;
+    s_style = nullptr;
+  }
+
+  // (0, 0) when the picture does not load.
+  static CSize PictureSize(const std::string& name) {
+    CDib picture;
+    if (!picture.LoadFromResource(name.c_str(), "", s_style)) return CSize(0, 0);
+    return picture.GetSize();
+  }
+  static bool Has(const std::string& name) { return PictureSize(name) != CSize(0, 0); }
+  static CSize SlotSize(const QWidget* item) { return CSize(item->width(), item->height()); }
+
+  static void CheckButton(const std::string& where, const std::string& base, const QWidget* item, bool toggle) {
+    CSize size = PictureSize(base + "_D1");
+    ASSERT_NE(size, CSize(0, 0)) << where << ": no first frame";
+    EXPECT_EQ(size, SlotSize(item)) << where << ": the form's place and the picture differ";
+    int frames = 1;
+    while (Has(base + "_D" + std::to_string(frames + 1))) ++frames;
+    EXPECT_GE(frames, 2) << where << (toggle ? ": a toggle shows off and on" : ": a button shows its press");
+    for (int frame = 2; frame <= frames; ++frame)
+      EXPECT_EQ(PictureSize(base + "_D" + std::to_string(frame)), size) << where << " frame " << frame;
+    for (const char* state : {"_MOUSEIN", "_DOWNMOUSEIN", "_DISABLED"})
+      EXPECT_EQ(PictureSize(base + state), size) << where << state;
+  }
+
+  static void CheckSlider(const std::string& where, const std::string& base, const QWidget* item) {
+    for (const char* part : {"_BACKGROUND", "_TRACK"})
+      EXPECT_EQ(PictureSize(base + part), SlotSize(item)) << where << part;
+    CSize thumb = PictureSize(base + "_THUMB");
+    ASSERT_NE(thumb, CSize(0, 0)) << where << ": no thumb";
+    EXPECT_EQ(PictureSize(base + "_ACTION"), thumb) << where;
+    bool horizontal = item->width() > item->height();
+    EXPECT_LE(horizontal ? thumb.cy : thumb.cx, horizontal ? item->height() : item->width())
+        << where << ": the thumb is wider than the slider";
+  }
+
+  // A picture that shows one of its frames: the projection picture has one a
+  // projection, the item panel's layer name one an item kind.
+  static void CheckFramePicture(const std::string& where, const std::string& base, const QWidget* item) {
+    CSize size = PictureSize(base + "_D1");
+    EXPECT_EQ(size, SlotSize(item)) << where << ": the form's place and the picture differ";
+    int frames = 1;
+    while (Has(base + "_D" + std::to_string(frames + 1))) {
+      ++frames;
+      EXPECT_EQ(PictureSize(base + "_D" + std::to_string(frames)), size) << where << " frame " << frames;
+    }
+    if (base == "TOOL_SET_PRJ") EXPECT_EQ(frames, 5) << where;
+    if (base == "LAYERNAME_BASE") EXPECT_EQ(frames, 9) << where;
+  }
+
+  // The item list shows three cells a line with its scroll strip beside them.
+  static void CheckThumbnailList(const std::string& where, const std::string& base, const QWidget* item) {
+    CSize cell = PictureSize(base + "_NORMAL");
+    ASSERT_NE(cell, CSize(0, 0)) << where;
+    for (const char* state : {"_SELECTED", "_FOCUSED", "_BACK"})
+      EXPECT_EQ(PictureSize(base + state), cell) << where << state;
+    CSize strip = PictureSize(base + "_SRLBACK");
+    EXPECT_EQ(strip.cy, item->height()) << where << ": the scroll strip runs the list's height";
+    for (const char* thumb : {"_SRLTHUMB", "_SRLTHUMB_ACT"})
+      EXPECT_EQ(PictureSize(base + thumb).cx, strip.cx) << where << thumb;
+    EXPECT_LE(3 * cell.cx + strip.cx, item->width()) << where << ": three cells and the strip do not fit";
+    EXPECT_GE(item->height(), cell.cy) << where;
+  }
+
+  static CZipResourceModule* s_style;
+};
+CZipResourceModule* PanelStyleTest::s_style = nullptr;
+
+TEST_F(PanelStyleTest, EveryControlOfEveryPanelHasPicturesThatFitItsPlace) {
+  int checked = 0;
+  for (const PanelSpec& spec : PanelTable()) {
+    QWidget form;
+    ASSERT_TRUE(SetUpPanelTemplate(spec.templateId, &form));
+    const std::string panel = "panel " + std::to_string(spec.templateId);
+    CSize pattern = PictureSize(spec.pattern);
+    ASSERT_NE(pattern, CSize(0, 0)) << panel << ": " << spec.pattern;
+    if (spec.extPattern) {
+      CSize ext = PictureSize(spec.extPattern);
+      EXPECT_EQ(ext.cy, pattern.cy) << panel << ": the extension continues the bar";
+    }
+
+    std::vector<std::pair<std::string, QRect>> places;
+    for (QWidget* item : form.findChildren<QWidget*>()) {
+      if (!GetDlgCtrlID(item)) continue;
+      const std::string base = DialogItemCaption(item);
+      const std::string where = panel + " " + item->objectName().toStdString() + " (" + base + ")";
+      if (qobject_cast<QCheckBox*>(item)) CheckButton(where, base, item, true), ++checked;
+      else if (qobject_cast<QPushButton*>(item)) CheckButton(where, base, item, false), ++checked;
+      else if (qobject_cast<QSlider*>(item)) CheckSlider(where, base, item), ++checked;
+      else if (base == "BASELIST") CheckThumbnailList(where, base, item), ++checked;
+      else if (base == "TOOL_SET_PRJ" || base.starts_with("LAYERNAME_")) CheckFramePicture(where, base, item), ++checked;
+      // Controls placed by the style itself keep clear of the form.
+      CPoint position;
+      if (LoadCustomWndPos((base + "_POS").c_str(), &position, s_style)) continue;
+      QRect place = item->geometry();
+      EXPECT_TRUE(QRect(0, 0, pattern.cx, pattern.cy).contains(place)) << where << ": reaches past the panel's picture";
+      for (const auto& [other, otherPlace] : places)
+        EXPECT_FALSE(place.intersects(otherPlace)) << where << " covers " << other;
+      places.emplace_back(where, place);
+    }
+  }
+  EXPECT_GT(checked, 60) << "the walk found the panels' controls";
+}
+
+// A bar longer than its picture and without an extension picture carries
+// the picture's last row (side panels) or column (top bar) on, instead of
+// showing black past it.
+TEST_F(PanelStyleTest, BarsLongerThanTheirPictureCarryItsFarEdgeOn) {
+  CRecordingMessageBoxService messages;
+  SetImageInstance(s_style);
+  for (unsigned templateId : {109u, 102u}) {
+    const PanelSpec* spec = nullptr;
+    for (const PanelSpec& candidate : PanelTable())
+      if (candidate.templateId == templateId) spec = &candidate;
+    ASSERT_TRUE(spec && !spec->extPattern) << templateId;
+    QWidget frame;
+    CSkinPanel panel(*spec, &frame);
+    ASSERT_TRUE(panel.Create(SetUpPanelTemplate)) << templateId;
+    CSize pattern = PictureSize(spec->pattern);
+    const bool across = spec->side == DockSide::Top;
+    panel.resize(across ? pattern.cx + 300 : pattern.cx, across ? pattern.cy : pattern.cy + 300);
+    QImage shown = panel.grab().toImage();
+    // Away from the controls: the middle of the bar's depth, its far edge.
+    QPoint edge = across ? QPoint(pattern.cx - 1, pattern.cy / 2) : QPoint(pattern.cx / 2, pattern.cy - 1);
+    QPoint beyond = across ? QPoint(pattern.cx + 250, pattern.cy / 2) : QPoint(pattern.cx / 2, pattern.cy + 250);
+    EXPECT_EQ(shown.pixelColor(beyond), shown.pixelColor(edge)) << templateId;
+    EXPECT_NE(shown.pixelColor(beyond), QColor(Qt::black)) << templateId;
+  }
+  SetImageInstance(nullptr);
+}
+
+}  // namespace
