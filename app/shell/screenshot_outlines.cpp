@@ -92,6 +92,7 @@ void Stage(const QString& what) {
 bool StageOutlines(const QString& what) {
   if (what != "lasso" && what != "contours" && what != "simulated" && what != "makeup") return false;
   // After the posted start-up commands (the sample photos) have run.
-  QTimer::singleShot(600, [what] { Stage(what); });
+  // The make-up stage waits for the face fit too, which places the mouth.
+  QTimer::singleShot(what == "makeup" ? 1500 : 600, [what] { Stage(what); });
   return true;
 }

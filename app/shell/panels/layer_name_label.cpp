@@ -14,8 +14,8 @@ void CLayerNameLabel::paintEvent(QPaintEvent* event) {
   if (m_caption.empty()) return;
   QPainter painter(this);
   painter.setPen(QColor(235, 235, 235));
-  // Right of the picture's own name; a name too long for the plate is elided.
-  const QRect area = rect().adjusted(width() / 2, 0, -6, 0);
+  // Between the picture's own words at either end; a long name is elided.
+  const QRect area = rect().adjusted(width() * 2 / 5, 0, -56, 0);
   const QString text = painter.fontMetrics().elidedText(QString::fromStdString(m_caption), Qt::ElideRight, area.width());
   painter.drawText(area, Qt::AlignRight | Qt::AlignVCenter, text);
 }
