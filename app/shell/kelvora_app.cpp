@@ -1,5 +1,8 @@
 #include "app/shell/kelvora_app.h"
 
+#include "app/shell/gallery_bars.h"
+#include "app/shell/print_commands.h"
+
 #include <QDesktopServices>
 #include <QPainter>
 #include <QGuiApplication>
@@ -200,6 +203,8 @@ void CKelvoraApp::ConnectFrame() {
   frame->SetCommandHandler(ID_HELP, [this] { OnHelp(); });
   frame->SetCommandHandler(ID_TOGGLE_LAYER_FRAMES, [this] { m_settings.lTrackersVisible = !m_settings.lTrackersVisible; });
   frame->SetContextHelpHandler([this](UINT id, QPoint at) { OnContextHelp(id, at); });
+  CGalleryBars* gallery = ConnectGallery(*frame, m_settings, *m_document);
+  ConnectPrinting(*frame, *m_document, gallery, m_environment.profilePath);
   if (m_instance)
     m_instance->SetShowRequestHandler([this, frame](const std::string& path) {
       frame->BringForward();

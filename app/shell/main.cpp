@@ -43,7 +43,8 @@ int main(int argc, char** argv) {
   // "--stage lasso|contours|simulated": an outline or the simulation.
   const int stageAt = static_cast<int>(arguments.indexOf("--stage"));
   if (stageAt > 0 && stageAt + 1 < arguments.size()) StageOutlines(arguments[stageAt + 1]);
-  // "--command ID": press a command's button at start-up, "1012" shows the face frame.
+  // "--command ID[,ID...]": press commands' buttons at start-up, in order;
+  // "1012" shows the face frame, "1194,1194" adds two looks to the gallery.
   const int commandAt = static_cast<int>(arguments.indexOf("--command"));
   if (commandAt > 0 && commandAt + 1 < arguments.size()) StageCommand(arguments[commandAt + 1]);
 

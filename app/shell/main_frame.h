@@ -132,6 +132,9 @@ class CMainFrame : public CWnd {
   // Runs the frame's modal dialogs (About, information sheet); tests look
   // at them instead of waiting.
   void SetDialogRunner(std::function<void(QDialog&)> runner) { m_dialogRunner = std::move(runner); }
+  // A modal dialog and a pop-up menu at the cursor, through the runners.
+  void RunDialog(QDialog& dialog);
+  UINT RunMenu(const std::vector<MenuEntry>& entries);
   // The projection picture of the top bar shows frame `index` of the set.
   void SetProjectionPicture(int index);
   int ProjectionPicture() const { return m_projectionPicture; }
@@ -169,11 +172,9 @@ class CMainFrame : public CWnd {
   void ChooseTool(UINT id);
   void ShowPhotoMenu();
   void ShowMirrorMenu();
-  UINT RunMenu(const std::vector<MenuEntry>& entries);
   void ShowAbout();
   void ShowInformationSheet();
   void ShowStatistics();
-  void RunDialog(QDialog& dialog);
   // Photo or make-up mode: `edited` is its layer when the mode was entered.
   void EnterMode(CLayer* edited);
  public:

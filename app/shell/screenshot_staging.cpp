@@ -2,6 +2,8 @@
 
 #include <QStringList>
 #include <QTimer>
+
+#include <vector>
 #include <QWidget>
 
 #include <memory>
@@ -44,12 +46,21 @@ bool StageTryOn(const QString& kindAndItem) {
   return true;
 }
 
-bool StageCommand(const QString& id) {
-  bool read = false;
-  const UINT command = id.toUInt(&read);
-  if (!read || command == 0 || command > 0xFFFF) return false;
-  QTimer::singleShot(700, [command] {
-    if (HWND frame = GetMainWindow()) SendMessage(frame, WM_COMMAND, MAKEWPARAM(command, 0));
-  });
+bool StageCommand(const QString& ids) {
+  // Several ids, comma-separated, are pressed in order, a little apart so
+  // each one's work and repaints land before the next.
+  std::vector<UINT> commands;
+  for (const QString& id : ids.split(',')) {
+    bool read = false;
+    const UINT command = id.trimmed().toUInt(&read);
+    if (!read || command == 0 || command > 0xFFFF) return false;
+    commands.push_back(command);
+  }
+  for (std::size_t i = 0; i < commands.size(); ++i) {
+    const UINT command = commands[i];
+    QTimer::singleShot(700 + static_cast<int>(i) * 150, [command] {
+      if (HWND frame = GetMainWindow()) SendMessage(frame, WM_COMMAND, MAKEWPARAM(command, 0));
+    });
+  }
   return true;
 }

@@ -125,6 +125,15 @@ void AddRightPanels(CZipResourceWriter& style) {
   AddThumbnailList(style, "BASELIST", 56, 284);
   AddThumbnailList(style, "GALLERYLIST_VERT", 72, 420);
   AddThumbnailList(style, "GALLERYLIST_HORZ", 72, 72);
+  const Labelled gallery[] = {{"GALLERY_ADD", "ADD"},     {"GALLERY_RESTORE", "BACK"}, {"GALLERY_VIEW", "VIEW"},
+                              {"GALLERY_SAVE", "SAVE"},   {"GALLERY_DELETE", "DEL"},   {"GALLERY_DELALL", "PURGE"},
+                              {"GALLERY_PRINT", "PRINT"}};
+  for (const Labelled& button : gallery)
+    AddPushButton(style, button.base, {48, 28, ButtonShape::kRounded,
+                                       std::string(button.base) == "GALLERY_DELALL" ? theme::kWarm : theme::kAccent, ""},
+                  GlyphFor(button.base, button.label));
+  AddPushButton(style, "GALLERY_PREV", {28, 36}, GlyphFor("GALLERY_PREV", "<"));
+  AddPushButton(style, "GALLERY_NEXT", {28, 36}, GlyphFor("GALLERY_NEXT", ">"));
 }
 
 void AddDialogs(CZipResourceWriter& style) {
@@ -132,7 +141,8 @@ void AddDialogs(CZipResourceWriter& style) {
                               {"PREVIEW_SELECTSIGN", "SIGN"},
                               {"PREVIEW_RESORT", "SORT"},
                               {"PREVIEW_OK", "OK"},
-                              {"PREVIEW_CANCEL", "CANCEL"}};
+                              {"PREVIEW_CANCEL", "CANCEL"},
+                              {"PREVIEW_PDF", "PDF"}};
   for (const Labelled& button : preview) AddPushButton(style, button.base, {72, 26}, GlyphFor(button.base, button.label));
   const Labelled font[] = {{"FONTBOLD", "B"}, {"FONTITALIC", "I"}, {"FONTUNDERLINE", "U"}};
   for (const Labelled& button : font) AddToggle(style, button.base, {26, 26}, GlyphFor(button.base, button.label));

@@ -61,8 +61,12 @@ mkdir -p "$work/home/cfg" "$work/home/data" "$work/home/run"
 photo=$work/photo.jpg
 cp "$source/styles/Style_1/photos/astronaut.jpg" "$photo"
 status=0
+# The program refuses screens below 1024 x 768, and the offscreen platform's
+# screen is smaller: a virtual X screen when there is one.
+display=(env QT_QPA_PLATFORM=offscreen)
+command -v xvfb-run >/dev/null && display=(xvfb-run -a -s "-screen 0 1280x1024x24")
 XDG_CONFIG_HOME=$work/home/cfg XDG_DATA_HOME=$work/home/data XDG_RUNTIME_DIR=$work/home/run \
-  ASAN_OPTIONS=detect_leaks=0 QT_QPA_PLATFORM=offscreen \
+  ASAN_OPTIONS=detect_leaks=0 "${display[@]}" \
   timeout 60 "$prefix/bin/Kelvora" --screenshot "$work/shot.png" "$photo" >"$work/run.log" 2>&1 || status=$?
 [[ $status -eq 0 ]] || { cat "$work/run.log"; fail "the installed program did not start and end cleanly ($status)"; }
 (cd "$prefix" && find . -printf '%p %s %T@\n' | sort) >"$work/after"

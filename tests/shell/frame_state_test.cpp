@@ -179,7 +179,8 @@ TEST(CommandSet, CommandsOfOtherSubsystemsWaitForTheirHandlers) {
   std::set<CommandId> ids;
   for (const CommandSpec& spec : CommandTable()) EXPECT_TRUE(ids.insert(spec.id).second) << spec.id << " twice";
   for (CommandId delegated : {1194u, 1191u, 57607u, 32771u, 32772u, 1031u, 1032u, 1033u, 1034u, 1036u, 1012u,
-                              1014u, 1177u, 1178u, 1179u, 1180u})
+                              1014u, 1177u, 1178u, 1179u, 1180u, 1195u, 1196u, 1197u, 1198u, 1199u, 1212u, 1240u,
+                              1241u, 1242u})
     EXPECT_EQ(FindCommand(delegated)->carrier, CommandCarrier::handler) << delegated;
 
   CCommandHandlers handlers;

@@ -24,6 +24,7 @@ int RunArea(const CommandArgs& args);
 int RunCopyPaste(const CommandArgs& args);
 int RunWarp(const CommandArgs& args);
 int RunFace(const CommandArgs& args);
+int RunPrint(const CommandArgs& args);
 
 const std::vector<KvCommand>& AllCommands() {
   static const std::vector<KvCommand> commands = {
@@ -91,6 +92,9 @@ const std::vector<KvCommand>& AllCommands() {
        "L,T,R,B cos,sin\", \"eyes X1,Y1,X2,Y2\", \"lips X1,Y1,X2,Y2\" and \"shape NAME\" in document "
        "coordinates, or \"no face\"",
        RunFace},
+      {"print", "OUT.pdf PROJECT.kvp... [--sign TEXT] [--font NAME] [--size N] [--paper A4|Letter] [--landscape]",
+       "the printed page of the projects' pictures as a PDF file (A4 portrait, 10 mm margins, 300 dpi by default)",
+       RunPrint},
   };
   return commands;
 }

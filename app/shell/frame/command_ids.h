@@ -40,6 +40,15 @@ inline constexpr CommandId ID_SET_PRINT_AREA = 1013;
 inline constexpr CommandId ID_HAIR_STRETCH = 1014;
 inline constexpr CommandId ID_SHOW_GALLERY = 1191;
 inline constexpr CommandId ID_GALLERY_ADD = 1194;  // the view names it ID_ADD_TO_GALLERY
+// The gallery bars' own commands.
+inline constexpr CommandId ID_GALLERY_DELETE = 1195;
+inline constexpr CommandId ID_GALLERY_DELETE_ALL = 1196;
+inline constexpr CommandId ID_GALLERY_PRINT = 1197;
+inline constexpr CommandId ID_GALLERY_SAVE_AS = 1198;
+inline constexpr CommandId ID_GALLERY_RESTORE = 1199;
+inline constexpr CommandId ID_GALLERY_SCROLL_BACK = 1240;
+inline constexpr CommandId ID_GALLERY_SCROLL_FORWARD = 1241;
+inline constexpr CommandId ID_GALLERY_VIEW = 1242;
 
 // The item panels (menu 131 and the list are the item panel's).
 inline constexpr CommandId ID_SELECT_MENU = 1190;
@@ -47,6 +56,7 @@ inline constexpr CommandId ID_SELECT_BY_CATEGORIES = 32774;
 inline constexpr CommandId ID_SELECT_BY_NAME = 32775;
 inline constexpr CommandId ID_SELECT_BY_FACE_TYPE = 32776;
 inline constexpr CommandId ID_SLIDESHOW = 1216;
+inline constexpr CommandId ID_AUTOMATIC_SELECTION = 1212;
 inline constexpr CommandId ID_CUSTOM_ADD = 1192;
 inline constexpr CommandId ID_CUSTOM_REMOVE = 1193;
 inline constexpr CommandId ID_ITEM_LIST = 998;  // a click in the thumbnail list

@@ -1,5 +1,7 @@
 #include "app/shell/panels/skin_panel.h"
 
+#include "app/shell/gallery/gallery_commands.h"
+
 #include "controls/zor_dib_list_ctrl.h"
 
 #include <QCheckBox>
@@ -96,6 +98,11 @@ void CSkinPanel::SubclassControls() {
     } else if (caption == "BASELIST") {
       // The item list: three thumbnails a line, scrolled up and down.
       (new CZORDibListCtrl(this))->SubclassDlgItem(id, this, CPoint(4, 4), false, kDibListVertical, 3, false);
+    } else if (caption == "GALLERYLIST_VERT" && id == kGalleryListVertId) {
+      // The gallery panel: two looks a line, several may be chosen at once.
+      (new CZORDibListCtrl(this))->SubclassDlgItem(id, this, CPoint(4, 4), false, kDibListVertical, 2, true);
+    } else if (caption == "GALLERYLIST_HORZ") {
+      (new CZORDibListCtrl(this))->SubclassDlgItem(id, this, CPoint(4, 4), false, 0, 1, true);
     } else if (caption == "TOOL_SET_PRJ" || caption.rfind("LAYERNAME_", 0) == 0) {
       // The projection picture and the layer-name labels show one frame each.
       (new CZORStatic(this))->SubclassDlgItem(id, this);
