@@ -2,7 +2,7 @@
 // button pressed; its dispatch has toggled that state before these handlers
 // run. A handler then makes the tool's outline when absent and the
 // document's active tool object, or clears it when the press disarmed it.
-// The controls a command reads (pressure slider 1040, the thickness button,
+// The controls a command reads (the pressure slider, the thickness button,
 // the colour) are read when it runs.
 #include "app/shell/editing_commands.h"
 
@@ -24,7 +24,6 @@ namespace {
 
 constexpr unsigned kToolsPanel = 103;
 constexpr unsigned kImagePanel = 112;
-constexpr unsigned kPressureSlider = 1040;
 
 class CEditingCommands {
  public:
@@ -106,7 +105,7 @@ class CEditingCommands {
     CAreaControls controls;
     controls.thickness = m_frame.State().Thickness();
     if (CSkinPanel* tools = m_frame.Panel(kToolsPanel))
-      if (auto* slider = dynamic_cast<CZORSlider*>(GetDlgItem(tools, kPressureSlider))) controls.pressure = slider->GetPos();
+      if (auto* slider = dynamic_cast<CZORSlider*>(GetDlgItem(tools, ID_SLIDER_PRESSURE))) controls.pressure = slider->GetPos();
     return controls;
   }
 

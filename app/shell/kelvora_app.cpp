@@ -260,5 +260,5 @@ void CKelvoraApp::OnContextHelp(UINT contextId, QPoint at) {
 void CKelvoraApp::OnOptions() {
   COptionsDialog dialog(m_settings, FindStyles(m_settings.GetStylesFolder(), m_environment.loadStyle),
                         [this] { return SaveSettings(); }, m_frame.get());
-  dialog.exec();
+  if (dialog.exec() == QDialog::Accepted && m_frame) m_frame->ReloadProfiles();
 }

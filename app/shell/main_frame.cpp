@@ -74,6 +74,11 @@ bool CMainFrame::Create(const PanelTemplateFactory& templates) {
   ApplyWindowLimits();
   CreateStatusLine();
   qApp->installEventFilter(this);
+  if (m_document) {
+    SetUpMakeupPanel();
+    ShowFilterButtons();
+    ConnectColourReceivers();
+  }
   SyncControls();
   return true;
 }
@@ -120,6 +125,10 @@ LRESULT CMainFrame::WindowProc(UINT message, WPARAM wParam, LPARAM lParam, const
   }
   if (message == WM_SETMESSAGESTRING) {
     SetStatusText(text);
+    return 0;
+  }
+  if (g_nBGRButMsg && message == g_nBGRButMsg) {
+    ShowFilterColourMenu(static_cast<UINT>(lParam));
     return 0;
   }
   return CWnd::WindowProc(message, wParam, lParam, text);

@@ -11,7 +11,9 @@
 // main_frame_items.cpp (item kinds, trying items on, the custom base),
 // main_frame_commands.cpp (dispatch), main_frame_controls.cpp
 // (buttons, sliders, status text, keys), main_frame_dialogs.cpp (About,
-// information sheet, statistics, pop-up menus).
+// information sheet, statistics, pop-up menus), main_frame_colours.cpp
+// (colour selecter, filters, eyedroppers), main_frame_makeup.cpp (the
+// make-up panel).
 #pragma once
 
 #include <array>
@@ -31,7 +33,9 @@ class QDialog;
 #include "app/shell/frame/session_statistics.h"
 #include "app/shell/frame_document_host.h"
 #include "app/shell/items/item_try_on.h"
+#include "app/editing/hair_tool_params.h"
 #include "app/shell/profiles/filter_profile.h"
+#include "app/shell/profiles/makeup_panel_model.h"
 #include "app/shell/panels/skin_panel.h"
 #include "app/view/context_menu.h"
 #include "app/view/view_mode.h"
@@ -43,6 +47,8 @@ class QDialog;
 inline constexpr UINT WM_CLOSE = 0x0010;
 
 class CKelvoraView;
+class CZORColorSelecter;
+class CZORCustomFilter;
 class CZORDibListCtrl;
 class CZORStatic;
 
@@ -86,6 +92,22 @@ class CMainFrame : public CWnd {
   // when the file is missing.
   const CFilterProfile& FilterProfile() const { return m_filterProfile; }
   void ReloadFilterProfile() { m_filterProfile.Load(m_settings.GetFilterProfilePath()); }
+  // After the options dialog: the filter buttons and the make-up panel
+  // from "FilterProfile" and "MakeupProfile" again.
+  void ReloadProfiles();
+
+  // --- colours (main_frame_colours.cpp, main_frame_makeup.cpp) ---
+  CZORColorSelecter* ColorSelecter() const;
+  CZORCustomFilter* CustomFilter() const;
+  COLORREF SelecterColour() const;
+  void SetSelecterColour(COLORREF colour);
+  // The custom filter control's colour, which filter 11 tints with.
+  void SetCustomFilterColour(COLORREF colour);
+  // What a hair-tool stroke reads when it starts.
+  CHairToolControls HairToolControls() const;
+  // The make-up panel's swatches; null without the panel.
+  CZORDibListCtrl* SwatchList() const;
+  const CMakeupPanelModel* MakeupPanel() const { return m_makeup.get(); }
   CKelvoraDoc* Document() const { return m_document; }
   // What is armed; the panels' buttons set it.
   CViewMode& ViewMode() { return m_state.ViewMode(); }
@@ -182,6 +204,21 @@ class CMainFrame : public CWnd {
   void AddToCustomBase();
   void RemoveFromCustomBase();
   CBaseDatabase* KindDatabase(int kind);
+  // Filters, the custom filter, comb drawing, the swatch list; false when
+  // `id` is none of them.
+  bool RunColourCommand(UINT id);
+  void ShowFilterButtons();
+  // The right button on filter button `id`: its group's colours to choose
+  // from; the chosen one becomes the button's and is applied.
+  void ShowFilterColourMenu(UINT id);
+  CLayer* CurrentItemLayer() const;
+  void ApplyFilterToCurrentLayer();
+  void ConnectColourReceivers();
+  void SetUpMakeupPanel();
+  void ReloadMakeupPanel();
+  void ShowMakeupPanel();
+  void ShowSwatches();
+  void OnSwatchClick();
 
   CSettings& m_settings;
   std::vector<CSkinPanel*> m_panels;  // owned by the frame as Qt children
@@ -196,6 +233,7 @@ class CMainFrame : public CWnd {
   std::unique_ptr<CContourViewTools> m_tools;
   CKelvoraView* m_view = nullptr;  // a Qt child of the frame
   CFilterProfile m_filterProfile;
+  std::unique_ptr<CMakeupPanelModel> m_makeup;
   CFrameState m_state;
   CSessionStatistics m_statistics;
   MenuRunner m_menuRunner;

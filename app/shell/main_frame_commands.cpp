@@ -94,6 +94,7 @@ bool CMainFrame::OnDocumentCommand(UINT id) {
     return true;
   }
   if (RunItemCommand(id)) return true;
+  if (RunColourCommand(id)) return true;
   CKelvoraDoc& document = *m_document;
   const int setSize = document.GetMode() == kBodySet ? 1 : 4;
   switch (id) {

@@ -11,6 +11,7 @@
 #include "app/shell/main_frame.h"
 #include "app/view/kelvora_view.h"
 #include "controls/zor_check_box.h"
+#include "controls/zor_custom_filter.h"
 #include "controls/zor_slider.h"
 #include "controls/zor_static.h"
 #include "platform/qt/drag_loop.h"
@@ -59,6 +60,8 @@ void CMainFrame::SyncControls() {
       else if (auto value = m_state.SliderValue(slider->GetDlgCtrlID()); value && slider->GetPos() != *value)
         slider->SetPos(*value);
   }
+  // The custom filter is a colour well, not a button: its ring shows the choice.
+  if (CZORCustomFilter* custom = CustomFilter()) custom->SetChosen(m_state.FilterNumber() == kCustomFilterNumber);
   m_syncing = false;
 }
 

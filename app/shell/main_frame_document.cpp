@@ -50,7 +50,7 @@ void CMainFrame::CreateView(QBoxLayout& place) {
     if (mode.hairTool == HairTool::none) return std::nullopt;
     CHairToolSetup setup;
     setup.tool = kStrokeTools[static_cast<int>(mode.hairTool)];
-    setup.controls.thickness = m_state.Thickness();
+    setup.controls = HairToolControls();
     return setup;
   });
   m_view = new CKelvoraView(*m_document, *m_tools, this);

@@ -6,7 +6,9 @@
 #include "app/document/kelvora_doc.h"
 #include "app/document/layer.h"
 #include "app/shell/editing_commands.h"
+#include "app/editing/hair_stroke.h"
 #include "app/shell/main_frame.h"
+#include "controls/zor_dib_list_ctrl.h"
 #include "app/view/kelvora_view.h"
 #include "platform/qt/window_message.h"
 
@@ -25,6 +27,32 @@ std::vector<CPoint> Path(const CLayer& photo, std::initializer_list<std::pair<do
   return points;
 }
 
+// Make-up mode, a lipstick swatch picked from the first palette item, and
+// the brush run twice along the lips, as a stylist would paint them.
+void StageMakeup(CMainFrame& frame, CKelvoraDoc& document, const CLayer& photo) {
+  SendMessage(&frame, WM_COMMAND, MAKEWPARAM(ID_MAKEUP, 0));
+  CZORDibListCtrl* swatches = frame.SwatchList();
+  CLayer* makeup = document.GetMakeupLayer();
+  if (!swatches || swatches->GetCount() == 0 || !makeup) return;
+  swatches->SetCurSel(std::min(2, swatches->GetCount() - 1));
+  SendMessage(&frame, WM_COMMAND, MAKEWPARAM(ID_SWATCH_LIST, kDibListNotifyClick));
+  CHairToolControls controls = frame.HairToolControls();
+  controls.pressure = 0;
+  controls.thickness = 4;
+  const CHairToolParams params = MakeHairToolParams(HairStrokeTool::brush, controls, LayerScale(*makeup));
+  // The sample portrait's mouth, as fractions of the photo.
+  const std::vector<CPoint> upper = Path(photo, {{0.392, 0.277}, {0.415, 0.271}, {0.44, 0.274}, {0.465, 0.271}, {0.488, 0.277}});
+  const std::vector<CPoint> lower = Path(photo, {{0.395, 0.281}, {0.415, 0.289}, {0.44, 0.292}, {0.465, 0.289}, {0.485, 0.281}});
+  for (const std::vector<CPoint>* line : {&upper, &lower, &upper, &lower}) {
+    CHairStroke stroke(*makeup, params);
+    stroke.Begin(line->front());
+    for (std::size_t i = 1; i < line->size(); ++i) stroke.Move((*line)[i]);
+    stroke.End();
+  }
+  makeup->RecalcMiddleValues();
+  document.UpdateWholeView();
+}
+
 void Stage(const QString& what) {
   auto* frame = dynamic_cast<CMainFrame*>(GetMainWindow());
   if (!frame || !frame->Document()) return;
@@ -32,7 +60,9 @@ void Stage(const QString& what) {
   const auto command = [frame](UINT id) { SendMessage(frame, WM_COMMAND, MAKEWPARAM(id, 0)); };
   CLayer* photo = document.GetPhotoLayer();
   if (!photo) return;
-  if (what == "lasso") {
+  if (what == "makeup") {
+    StageMakeup(*frame, document, *photo);
+  } else if (what == "lasso") {
     command(ID_TOOL_LASSO);
     CSelectionContour* lasso = document.GetSelectionOutline(SelectionTool::lasso);
     lasso->SetVertices(Path(*photo, {{0.36, 0.10}, {0.50, 0.05}, {0.64, 0.10}, {0.66, 0.30}, {0.58, 0.42},
@@ -60,8 +90,9 @@ void Stage(const QString& what) {
 }  // namespace
 
 bool StageOutlines(const QString& what) {
-  if (what != "lasso" && what != "contours" && what != "simulated") return false;
+  if (what != "lasso" && what != "contours" && what != "simulated" && what != "makeup") return false;
   // After the posted start-up commands (the sample photos) have run.
-  QTimer::singleShot(600, [what] { Stage(what); });
+  // The make-up stage waits for the face fit too, which places the mouth.
+  QTimer::singleShot(what == "makeup" ? 1500 : 600, [what] { Stage(what); });
   return true;
 }

@@ -38,11 +38,26 @@ class CHairViewTools : public CViewTools {
   // generator.
   void SetRandomSource(std::function<std::unique_ptr<CStrokeRandom>()> source) { m_random = std::move(source); }
 
+  // Where the eyedroppers' colours go: the colour selecter, and the custom
+  // filter for "Try your own color" when no nose or breast takes it.
+  void SetColourReceivers(std::function<void(COLORREF)> picked, std::function<void(COLORREF)> ownColour) {
+    m_picked = std::move(picked);
+    m_ownColour = std::move(ownColour);
+  }
+
   bool HairToolPress(CLayer& target, CPoint p) override;
+  void OnPickedColour(COLORREF colour) override {
+    if (m_picked) m_picked(colour);
+  }
+  void OnOwnColourForFilter(COLORREF colour) override {
+    if (m_ownColour) m_ownColour(colour);
+  }
 
  private:
   CKelvoraDoc& m_document;
   QWidget* m_view = nullptr;
   std::function<std::optional<CHairToolSetup>()> m_setup;
   std::function<std::unique_ptr<CStrokeRandom>()> m_random;
+  std::function<void(COLORREF)> m_picked;
+  std::function<void(COLORREF)> m_ownColour;
 };

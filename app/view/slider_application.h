@@ -45,6 +45,12 @@ struct CSliderPositions {
 // is loaded.
 using FilterColourLookup = std::function<std::optional<COLORREF>(int number)>;
 
+// A filter button's choice on an item layer, at once: filter 0..10 takes
+// its colour from the profile (nothing when that button has none), 11 the
+// custom colour, both at the filter slider's strength; none switches the
+// filter off and rebuilds the colour table without its tint.
+void ApplyFilterChoice(CLayer& layer, const CSliderPositions& sliders, const FilterColourLookup& profile);
+
 // Writes the sliders into `layer`. For an item layer the filter follows too:
 // noses and breasts keep their own filter; others take the chosen one.
 void ApplySliders(CLayer& layer, bool itemLayer, int kind, const CSliderPositions& sliders,

@@ -121,6 +121,40 @@ TEST(FrameState, SlidersFollowTheLayerAndReturnToTheirDefaults) {
   EXPECT_FALSE(state.SliderValue(ID_SLIDER_PRESSURE));
 }
 
+TEST(FrameState, FilterButtonsChooseOneFilterAndTheChosenOnePressedAgainSwitchesItOff) {
+  CFrameState state;
+  EXPECT_EQ(state.FilterNumber(), kNoFilter);
+  EXPECT_EQ(state.ChooseFilter(ID_FILTER_FIRST + 2), 2);
+  EXPECT_TRUE(state.IsButtonDown(ID_FILTER_FIRST + 2));
+  EXPECT_EQ(state.ChooseFilter(ID_FILTER_LAST), 10);
+  EXPECT_FALSE(state.IsButtonDown(ID_FILTER_FIRST + 2));
+  EXPECT_EQ(state.ChooseFilter(ID_FILTER_LAST), kNoFilter);
+  EXPECT_EQ(state.ChooseFilter(ID_CUSTOM_FILTER), kCustomFilterNumber);
+  EXPECT_EQ(state.ChooseFilter(ID_CUSTOM_FILTER), kCustomFilterNumber) << "the custom colour applies again";
+  EXPECT_FALSE(state.ChooseFilter(ID_FILTER_FIRST - 1));
+  EXPECT_FALSE(state.ChooseFilter(ID_CUSTOM_FILTER + 1));
+
+  // The buttons show the filter the current layer wears.
+  CLayer layer(true);
+  layer.StoreAdjustments(50, 50, 50, 100, true, 80, RGB(4, 5, 6), 7);
+  state.SetSlidersFrom(layer);
+  EXPECT_EQ(state.FilterNumber(), 7);
+  layer.StoreAdjustments(50, 50, 50, 100, false, 80, RGB(4, 5, 6), 7);
+  state.SetSlidersFrom(layer);
+  EXPECT_EQ(state.FilterNumber(), kNoFilter) << "a filter switched off";
+  layer.StoreAdjustments(50, 50, 50, 100, true, 80, RGB(4, 5, 6), kCustomFilterNumber);
+  state.SetSlidersFrom(layer);
+  EXPECT_EQ(state.Sliders().customFilterColour, RGB(4, 5, 6));
+  state.ResetSliders();
+  EXPECT_EQ(state.FilterNumber(), kNoFilter);
+
+  EXPECT_FALSE(state.IsButtonDown(ID_COMB_DRAWING));
+  state.ToggleCombDrawing();
+  EXPECT_TRUE(state.IsButtonDown(ID_COMB_DRAWING));
+  state.DisarmTools();
+  EXPECT_TRUE(state.CombDrawing()) << "a setting of the comb, not a tool";
+}
+
 TEST(CommandSet, EveryKeyIsOneEntryAndNamesACommandOfTheTable) {
   std::set<std::pair<int, int>> keys;
   for (const AcceleratorEntry& entry : AcceleratorTable()) {

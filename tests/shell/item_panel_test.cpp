@@ -4,6 +4,8 @@
 // that does not load, the slideshow, the select menu's dialogs and the
 // custom base, and Delete on the lists.
 #include <QCoreApplication>
+#include <QMouseEvent>
+#include <cstring>
 #include <QKeyEvent>
 #include <QTimerEvent>
 #include <unistd.h>
@@ -11,7 +13,11 @@
 #include "app/bases/item_record.h"
 #include "app/document/layer.h"
 #include "app/shell/item_dialogs/item_dialogs.h"
+#include "app/shell/panels/filter_button.h"
+#include "app/view/kelvora_view.h"
 #include "controls/zor_check_box.h"
+#include "controls/zor_color_dialog.h"
+#include "controls/zor_custom_filter.h"
 #include "controls/zor_dib_list_ctrl.h"
 #include "controls/zor_slider.h"
 #include "tests/imagelib/test_images.h"
@@ -294,6 +300,70 @@ TEST_F(ItemWindow, AnItemKeptInTheCustomBaseComesBackAndCanBeRemoved) {
   ASSERT_TRUE(stored.Open(root.File("share/kelvora/Bases/Cust1.hbd"), true));
   ASSERT_TRUE(stored.Load());
   EXPECT_TRUE(stored.Records().empty());
+}
+
+// A filter button tints the hairstyle at once at the filter slider's
+// strength; pressed again it takes the tint away. The custom filter tints
+// with its own colour, chosen with the right button or picked from the
+// photo with "Try your own color".
+TEST_F(ItemWindow, FilterButtonsAndTheCustomFilterTintTheHairstyleAndSwitchOff) {
+  const std::string filters = "share/kelvora/Colors/Filters/Kelvora.kvf";
+  std::filesystem::create_directories(std::filesystem::path(root.File(filters)).parent_path());
+  const std::string text = "[Filters]\nCount=2\n[Filter1]\nHint=Reds\nCount=1\nColor1=Copper: 180, 90, 45\n"
+                           "[Filter2]\nHint=Blondes\nCount=1\nColor1=Honey: 230, 190, 120\n";
+  root.Write(filters, std::vector<unsigned char>(text.begin(), text.end()));
+  Start();
+  Command(FindItemKind(kKindHairstyle)->command);
+  Pick(0);
+  CLayer* hair = Document().GetCurrentLayer();
+  ASSERT_NE(hair, nullptr);
+  const CLut untinted = *hair->GetImage()->m_pLut;
+  Frame().State().SetSlider(ID_SLIDER_FILTER, 60);
+
+  Command(ID_FILTER_FIRST);
+  EXPECT_TRUE(hair->IsFilterOn());
+  EXPECT_EQ(hair->GetFilterColour(), RGB(180, 90, 45));
+  EXPECT_EQ(hair->GetFilterStrength(), 60) << "the filter slider's place";
+  EXPECT_TRUE(Find<CFilterButton>(104, ID_FILTER_FIRST)->IsChecked());
+  EXPECT_NE(std::memcmp(hair->GetImage()->m_pLut->Data(), untinted.Data(), 768), 0);
+
+  Command(ID_FILTER_FIRST + 1);
+  EXPECT_EQ(hair->GetFilterColour(), RGB(230, 190, 120));
+  EXPECT_FALSE(Find<CFilterButton>(104, ID_FILTER_FIRST)->IsChecked());
+  Command(ID_FILTER_FIRST + 1);
+  EXPECT_FALSE(hair->IsFilterOn());
+  EXPECT_EQ(hair->GetFilterNumber(), kNoFilter);
+  EXPECT_EQ(std::memcmp(hair->GetImage()->m_pLut->Data(), untinted.Data(), 768), 0) << "no tint left";
+
+  auto* custom = Find<CZORCustomFilter>(104, ID_CUSTOM_FILTER);
+  ASSERT_NE(custom, nullptr);
+  CZORColorDialog::SetModalRunner([](CZORColorDialog& dialog) {
+    dialog.SetColor(RGB(20, 40, 200));
+    return IDOK;
+  });
+  QMouseEvent press(QEvent::MouseButtonPress, QPointF(2, 2), custom->mapToGlobal(QPointF(2, 2)), Qt::RightButton,
+                    Qt::RightButton, Qt::NoModifier);
+  QCoreApplication::sendEvent(custom, &press);
+  CZORColorDialog::SetModalRunner(nullptr);
+  EXPECT_EQ(hair->GetFilterNumber(), kCustomFilterNumber);
+  EXPECT_EQ(hair->GetFilterColour(), RGB(20, 40, 200));
+  EXPECT_TRUE(custom->IsChosen());
+
+  // "Try your own color" on a hairstyle: the picked colour goes to the
+  // custom filter, which tints at once.
+  Command(ID_TOOL_OWN_EYEDROPPER);
+  CKelvoraView& view = *Frame().View();
+  const CPoint origin = view.Controller().State().ClientToDocument({0, 0});
+  const CPoint onPhoto(150, 100);
+  unsigned long shown = 0;
+  ASSERT_TRUE(Document().RenderCurrent(CRect(onPhoto.x, onPhoto.y, onPhoto.x + 1, onPhoto.y + 1))
+                  ->CalcMiddleColor(nullptr, &shown));
+  const QPointF at(onPhoto.x - origin.x, onPhoto.y - origin.y);
+  QMouseEvent pick(QEvent::MouseButtonPress, at, view.mapToGlobal(at), Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+  QCoreApplication::sendEvent(&view, &pick);
+  EXPECT_EQ(custom->GetColor(), shown) << "the picture's colour there";
+  EXPECT_EQ(hair->GetFilterColour(), custom->GetColor());
+  EXPECT_EQ(hair->GetFilterNumber(), kCustomFilterNumber);
 }
 
 }  // namespace

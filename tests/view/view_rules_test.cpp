@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <gtest/gtest.h>
 
+#include <cstring>
+
 #include <filesystem>
 #include <fstream>
 
@@ -247,6 +249,45 @@ TEST(SliderApplication, WritesOpacityAsItsComplementAndSwitchesTheFilterOff) {
   nose.SetFilter(RGB(5, 6, 7), 95, -1);
   ApplySliders(nose, true, kKindNose, sliders, nullptr);
   EXPECT_EQ(nose.GetFilterColour(), RGB(5, 6, 7)) << "noses keep their own colour";
+}
+
+// A filter button's choice acts at once; pressing the chosen one again
+// must take the tint out of the colour table, not just clear the flag.
+TEST_F(ViewRules, AFilterChoiceTintsAtOnceAndSwitchingItOffRestoresTheUntintedTable) {
+  CLayer layer(true);
+  layer.AttachImage(MakeItem(8, 8));
+  layer.SetBrightness(60);
+  const CLut untinted = *layer.GetImage()->m_pLut;
+  CSliderPositions sliders;
+  sliders.filterStrength = 70;
+  sliders.filterNumber = 4;
+  const FilterColourLookup profile = [](int number) {
+    return number == 4 ? std::optional<COLORREF>(RGB(200, 40, 10)) : std::nullopt;
+  };
+  ApplyFilterChoice(layer, sliders, profile);
+  ASSERT_TRUE(layer.IsFilterOn());
+  EXPECT_EQ(layer.GetFilterColour(), RGB(200, 40, 10));
+  EXPECT_EQ(layer.GetFilterStrength(), 70);
+  EXPECT_EQ(layer.GetFilterNumber(), 4);
+  EXPECT_NE(std::memcmp(layer.GetImage()->m_pLut->Data(), untinted.Data(), 768), 0);
+
+  sliders.filterNumber = 5;  // a button whose group has no colour
+  ApplyFilterChoice(layer, sliders, profile);
+  EXPECT_EQ(layer.GetFilterNumber(), 4) << "nothing to tint with: the layer keeps its filter";
+
+  sliders.filterNumber = kNoFilter;
+  ApplyFilterChoice(layer, sliders, profile);
+  EXPECT_FALSE(layer.IsFilterOn());
+  EXPECT_EQ(layer.GetFilterNumber(), kNoFilter);
+  EXPECT_FALSE(layer.GetImage()->m_bGrayIndex);
+  EXPECT_EQ(std::memcmp(layer.GetImage()->m_pLut->Data(), untinted.Data(), 768), 0);
+  EXPECT_EQ(layer.GetBrightness(), 60) << "the other adjustments stay";
+
+  sliders.filterNumber = kCustomFilterNumber;
+  sliders.customFilterColour = RGB(1, 200, 3);
+  ApplyFilterChoice(layer, sliders, nullptr);
+  EXPECT_EQ(layer.GetFilterColour(), RGB(1, 200, 3));
+  EXPECT_EQ(layer.GetFilterNumber(), kCustomFilterNumber);
 }
 
 TEST_F(ViewRules, KeyPointTooltipsNameTheHandleUnderThePointer) {

@@ -74,6 +74,19 @@ inline constexpr CommandId ID_TOOL_LASSO = 1029;
 inline constexpr CommandId ID_TOOL_WAND = 1030;
 inline constexpr CommandId ID_THICKNESS_1 = 1202;
 inline constexpr CommandId ID_THICKNESS_6 = 1207;
+inline constexpr CommandId ID_COMB_DRAWING = 1023;  // a check box, no tool
+inline constexpr CommandId ID_COLOR_SELECTER = 1061;
+
+// The item panel's colour filters: eleven from the profile, then the
+// user's own colour.
+inline constexpr CommandId ID_FILTER_FIRST = 1062;
+inline constexpr CommandId ID_FILTER_LAST = 1072;
+inline constexpr CommandId ID_CUSTOM_FILTER = 1073;
+
+// The make-up panel: the palette choice, its items and the swatch list.
+inline constexpr CommandId ID_PALETTE_AUTHOR = 1235;
+inline constexpr CommandId ID_PALETTE_PROFILE = 1215;
+inline constexpr CommandId ID_SWATCH_LIST = 997;
 
 // Area operations (Ctrl+F, Ctrl+B, Ctrl+D, Ctrl+C; paste is ID_AREA_PASTE).
 inline constexpr CommandId ID_AREA_FILL = 1031;
@@ -89,7 +102,7 @@ inline constexpr CommandId ID_DEFORM_AREA = 1180;
 
 // The adjustment sliders: brightness, contrast, hue and filter strength on
 // the right-hand panels, opacity and the tools' pressure on the tools bar.
-inline constexpr CommandId ID_SLIDER_PRESSURE = 1040;
+inline constexpr CommandId ID_SLIDER_PRESSURE = 1020;
 inline constexpr CommandId ID_SLIDER_OPACITY = 1041;
 inline constexpr CommandId ID_SLIDER_BRIGHTNESS = 1042;
 inline constexpr CommandId ID_SLIDER_CONTRAST = 1043;

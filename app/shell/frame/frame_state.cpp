@@ -104,6 +104,14 @@ bool CFrameState::ChooseThickness(CommandId id) {
   return true;
 }
 
+std::optional<int> CFrameState::ChooseFilter(CommandId id) {
+  if (id == ID_CUSTOM_FILTER) return m_sliders.filterNumber = kCustomFilterNumber;
+  if (id < ID_FILTER_FIRST || id > ID_FILTER_LAST) return std::nullopt;
+  const int number = static_cast<int>(id - ID_FILTER_FIRST);
+  m_sliders.filterNumber = m_sliders.filterNumber == number ? kNoFilter : number;
+  return m_sliders.filterNumber;
+}
+
 void CFrameState::SyncToolFlags() {
   CEditMode& edit = m_mode.edit;
   edit.faceRectangleTool = m_tool == FrameTool::faceRectangle;
@@ -128,12 +136,15 @@ void CFrameState::SetSlidersFrom(const CLayer& layer) {
   m_sliders.hue = layer.GetHue();
   m_sliders.filterStrength = layer.GetFilterStrength();
   m_sliders.opacity = 100 - layer.GetImageOpacity();
+  m_sliders.filterNumber = layer.IsFilterOn() ? layer.GetFilterNumber() : kNoFilter;
+  if (m_sliders.filterNumber == kCustomFilterNumber) m_sliders.customFilterColour = layer.GetFilterColour();
 }
 
 void CFrameState::ResetSliders() {
   m_sliders.brightness = m_sliders.contrast = m_sliders.hue = 50;
   m_sliders.filterStrength = kDefaultFilterStrength;
   m_sliders.opacity = 0;
+  m_sliders.filterNumber = kNoFilter;
 }
 
 bool CFrameState::SetSlider(CommandId sliderId, int value) {
@@ -163,6 +174,8 @@ bool CFrameState::IsButtonDown(CommandId id) const {
   if (auto tool = ToolOfCommand(id)) return *tool == m_tool;
   if (id == ID_PHOTO_FACE || id == ID_PHOTO_BODY) return m_mode.edit.photoMode;
   if (id == ID_MAKEUP) return m_mode.edit.makeupMode;
+  if (id == ID_COMB_DRAWING) return m_combDrawing;
+  if (id >= ID_FILTER_FIRST && id <= ID_FILTER_LAST) return static_cast<int>(id - ID_FILTER_FIRST) == m_sliders.filterNumber;
   for (int kind = 0; kind < kItemKindCount; ++kind)
     if (FindItemKind(kind)->command == id) return kind == m_mode.edit.currentKind;
   return false;

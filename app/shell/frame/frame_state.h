@@ -75,6 +75,17 @@ class CFrameState {
   int Thickness() const { return m_thickness; }
   // Commands 1202 to 1207; false for other numbers.
   bool ChooseThickness(CommandId id);
+  // Check box 1023: the comb paints the colour where a stroke starts.
+  bool CombDrawing() const { return m_combDrawing; }
+  void ToggleCombDrawing() { m_combDrawing = !m_combDrawing; }
+
+  // --- colour filters ---
+  // The filter buttons 1062 to 1072 and the custom filter 1073: the
+  // filter number (0..10, 11) they choose, or none (-1) when the chosen
+  // profile button is pressed again. Nothing for other ids.
+  std::optional<int> ChooseFilter(CommandId id);
+  int FilterNumber() const { return m_sliders.filterNumber; }
+  void SetCustomFilterColour(COLORREF colour) { m_sliders.customFilterColour = colour; }
 
   // --- panels ---
   unsigned RightPanel() const { return m_rightPanel; }
@@ -85,7 +96,8 @@ class CFrameState {
   // --- sliders ---
   const CSliderPositions& Sliders() const { return m_sliders; }
   // Brightness, contrast, hue, filter strength from the layer; opacity is
-  // 100 minus its image opacity.
+  // 100 minus its image opacity. The chosen filter follows the layer's, so
+  // the buttons show what the layer wears.
   void SetSlidersFrom(const CLayer& layer);
   // 50, 50, 50, 95 and 0.
   void ResetSliders();
@@ -109,6 +121,7 @@ class CFrameState {
   CViewMode m_mode;
   FrameTool m_tool = FrameTool::none;
   int m_thickness = 1;
+  bool m_combDrawing = false;
   unsigned m_rightPanel = kEmptyRightPanelTemplate;
   CSliderPositions m_sliders;
 };

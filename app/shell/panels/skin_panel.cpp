@@ -5,12 +5,18 @@
 #include "controls/zor_dib_list_ctrl.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QPainter>
 #include <QPushButton>
 #include <QSlider>
 
+#include "app/shell/panels/filter_button.h"
+#include "app/shell/panels/layer_name_label.h"
+#include "app/shell/panels/swatch_list.h"
 #include "controls/skin_resources.h"
 #include "controls/zor_check_box.h"
+#include "controls/zor_color_selecter.h"
+#include "controls/zor_custom_filter.h"
 #include "controls/zor_slider.h"
 #include "controls/zor_static.h"
 #include "platform/qt/dialog_template.h"
@@ -19,6 +25,22 @@
 namespace {
 
 bool Horizontal(DockSide side) { return side == DockSide::Top || side == DockSide::Bottom; }
+
+// A plain Qt control in a placeholder's place, carrying its id so that
+// GetDlgItem finds it; the placeholder goes.
+template <typename Control>
+Control* ReplacePlaceholder(QWidget* item, UINT id, QWidget* parent) {
+  auto* control = new Control(parent);
+  control->setGeometry(item->geometry());
+  control->setProperty(kControlIdProperty, id);
+  control->setObjectName(item->objectName());
+  control->stackUnder(item);
+  control->show();
+  item->setProperty(kControlIdProperty, QVariant());
+  item->hide();
+  item->deleteLater();
+  return control;
+}
 
 }  // namespace
 
@@ -52,20 +74,36 @@ void CSkinPanel::SubclassControls() {
   for (QWidget* item : findChildren<QWidget*>()) {
     UINT id = ::GetDlgCtrlID(item);
     if (!id) continue;
-    if (qobject_cast<QCheckBox*>(item)) {
+    const std::string caption = DialogItemCaption(item);
+    if (caption == "FILTER") {
+      (new CFilterButton(this))->SubclassDlgItem(id, this);
+    } else if (caption == "COLOR_SELECTER") {
+      (new CZORColorSelecter(this))->SubclassDlgItem(id, this);
+    } else if (caption == "CUSTOM_FILTER") {
+      (new CZORCustomFilter(this))->SubclassDlgItem(id, this);
+    } else if (caption == "PALETTE_AUTHOR" || caption == "PALETTE_PROFILE") {
+      auto* combo = ReplacePlaceholder<QComboBox>(item, id, this);
+      combo->setStyleSheet("QComboBox { color: rgb(235, 235, 235); background: rgb(48, 48, 58);"
+                           " border: 1px solid rgb(110, 110, 130); padding: 1px 6px; }"
+                           "QComboBox QAbstractItemView { color: rgb(235, 235, 235); background: rgb(48, 48, 58); }");
+    } else if (caption == "LAYERNAME_MAKEUP") {
+      (new CLayerNameLabel(this))->SubclassDlgItem(id, this);
+    } else if (caption == "GALLERYLIST_VERT" && m_spec.templateId == 151) {
+      // The make-up swatches: two a line with their colours' names.
+      (new CSwatchListCtrl(this))->SubclassDlgItem(id, this, CPoint(4, 4), true, kDibListVertical, 2, false);
+    } else if (qobject_cast<QCheckBox*>(item)) {
       (new CZORCheckBox(this))->SubclassDlgItem(id, this);
     } else if (qobject_cast<QPushButton*>(item)) {
       (new CZORButton(this))->SubclassDlgItem(id, this);
-    } else if (DialogItemCaption(item) == "BASELIST") {
+    } else if (caption == "BASELIST") {
       // The item list: three thumbnails a line, scrolled up and down.
       (new CZORDibListCtrl(this))->SubclassDlgItem(id, this, CPoint(4, 4), false, kDibListVertical, 3, false);
-    } else if (DialogItemCaption(item) == "GALLERYLIST_VERT" && id == kGalleryListVertId) {
+    } else if (caption == "GALLERYLIST_VERT" && id == kGalleryListVertId) {
       // The gallery panel: two looks a line, several may be chosen at once.
       (new CZORDibListCtrl(this))->SubclassDlgItem(id, this, CPoint(4, 4), false, kDibListVertical, 2, true);
-    } else if (DialogItemCaption(item) == "GALLERYLIST_HORZ") {
+    } else if (caption == "GALLERYLIST_HORZ") {
       (new CZORDibListCtrl(this))->SubclassDlgItem(id, this, CPoint(4, 4), false, 0, 1, true);
-    } else if (const std::string caption = DialogItemCaption(item);
-               caption == "TOOL_SET_PRJ" || caption.rfind("LAYERNAME_", 0) == 0) {
+    } else if (caption == "TOOL_SET_PRJ" || caption.rfind("LAYERNAME_", 0) == 0) {
       // The projection picture and the layer-name labels show one frame each.
       (new CZORStatic(this))->SubclassDlgItem(id, this);
     } else if (qobject_cast<QSlider*>(item)) {
@@ -79,7 +117,9 @@ void CSkinPanel::SubclassControls() {
 }
 
 LRESULT CSkinPanel::WindowProc(UINT message, WPARAM wParam, LPARAM lParam, const std::string& text) {
-  if (message == WM_COMMAND && m_frame) return SendMessage(m_frame, message, wParam, lParam, text);
+  // Commands and right-button presses of the controls are the frame's.
+  if ((message == WM_COMMAND || (g_nBGRButMsg && message == g_nBGRButMsg)) && m_frame)
+    return SendMessage(m_frame, message, wParam, lParam, text);
   return CWnd::WindowProc(message, wParam, lParam, text);
 }
 
