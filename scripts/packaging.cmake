@@ -13,6 +13,8 @@ set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION graphics)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# Read at run time, so no library dependency names them: the face model.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libdlib-data")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS_PRIVATE_DIRS ${PROJECT_BINARY_DIR}/bin)
 # Scanners and cameras through SANE's back ends; the program runs without.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "libsane1")

@@ -4,6 +4,7 @@
 # desktop metadata valid, and the program starting from there, finding its
 # style and item collections and writing nothing into the prefix.
 #   check_install.sh BUILD_DIR SOURCE_DIR
+#   check_install.sh kelvora_VERSION_ARCH.deb SOURCE_DIR   (the package's tree, unpacked)
 set -euo pipefail
 build=$1
 source=$2
@@ -12,7 +13,12 @@ trap 'rm -rf "$work"' EXIT
 prefix=$work/prefix
 fail() { echo "check_install: $*" >&2; exit 1; }
 
-cmake --install "$build" --prefix "$prefix" >/dev/null
+if [[ $build == *.deb ]]; then
+  dpkg-deb -x "$build" "$work/root"
+  prefix=$work/root/usr
+else
+  cmake --install "$build" --prefix "$prefix" >/dev/null
+fi
 
 for file in \
     bin/Kelvora bin/kvtool \

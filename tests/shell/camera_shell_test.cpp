@@ -8,6 +8,7 @@
 
 #include "app/shell/camera/camera_dialogs.h"
 #include "app/shell/frame/command_ids.h"
+#include "controls/zor_dib_list_ctrl.h"
 #include "platform/core/twain_manager_library.h"
 #include "tests/camera/fake_twain_control.h"
 #include "tests/shell/startup_fixture.h"
@@ -97,7 +98,9 @@ TEST_F(CameraCommands, SelectingACameraShowsTheDevicesAndKeepsTheChoice) {
   Command(ID_CAMERA_SELECT);
   EXPECT_THAT(offered, ElementsAre("Fake camera 1", "Fake camera 2"));
   EXPECT_EQ(Camera().Camera().State(), 1);
+  // The program's own list: the style's thumbnail list, the current device chosen.
   CDeviceChoiceDialog dialog(offered, 1);
+  EXPECT_EQ(dialog.List()->GetCount(), 2);
   EXPECT_EQ(dialog.Chosen(), 1);
 }
 

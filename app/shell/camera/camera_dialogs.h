@@ -16,7 +16,7 @@
 #include "platform/qt/wnd.h"
 
 class QComboBox;
-class QListWidget;
+class CZORDibListCtrl;
 
 // Button ids of the projection dialog and the face projection each picks.
 inline constexpr UINT kProjectionButtonFirst = 1000;
@@ -38,14 +38,17 @@ class CProjectionDialog : public QDialog {
   int m_projection = -1;
 };
 
+// The devices in the style's thumbnail list, each with a camera picture and
+// its name.
 class CDeviceChoiceDialog : public QDialog {
  public:
   CDeviceChoiceDialog(const std::vector<std::string>& names, int current, QWidget* parent = nullptr);
+  // The chosen device, -1 for none.
   int Chosen() const;
-  QListWidget* List() const { return m_list; }
+  CZORDibListCtrl* List() const { return m_list; }
 
  private:
-  QListWidget* m_list;
+  CZORDibListCtrl* m_list;
 };
 
 // Not modal: the application's loop keeps running while it shows.
