@@ -23,11 +23,7 @@ using testimg::GetPixel;
 class EditingCommands : public StartupTest {
  protected:
   void SetUp() override {
-    style.AddResource("IDB_PHOTO_W1", "bmpimage", PatternPhotoBytes(320, 240));
-    ASSERT_TRUE(app.InitInstance(Environment()));
-    Frame().resize(1000, 700);
-    Frame().show();
-    QCoreApplication::sendPostedEvents();  // the sample photos command
+    StartWithSamplePhoto(320, 240);
     ASSERT_TRUE(Document().HasPhoto(true));
     Command(ID_PHOTO_FACE);
     ASSERT_TRUE(Frame().ViewMode().edit.photoMode);

@@ -32,11 +32,7 @@ void AddMenuCommands(const std::vector<MenuEntry>& entries, std::set<CommandId>&
 class FrameCommands : public StartupTest {
  protected:
   void SetUp() override {
-    style.AddResource("IDB_PHOTO_W1", "bmpimage", PatternPhotoBytes(320, 240));
-    ASSERT_TRUE(app.InitInstance(Environment()));
-    Frame().resize(1000, 700);
-    Frame().show();
-    QCoreApplication::sendPostedEvents();  // the sample photos command
+    StartWithSamplePhoto(320, 240);
     Frame().SetMenuRunner([this](const std::vector<MenuEntry>& entries, QPoint) -> UINT {
       menus.push_back(entries);
       return chosen;

@@ -28,11 +28,7 @@ class GalleryWindow : public StartupTest {
  protected:
   void Start(const std::string& profile = "") {
     if (!profile.empty()) WriteProfile(profile);
-    style.AddResource("IDB_PHOTO_W1", "bmpimage", PatternPhotoBytes(160, 120));
-    ASSERT_TRUE(app.InitInstance(Environment()));
-    Frame().resize(1000, 700);
-    Frame().show();
-    QCoreApplication::sendPostedEvents();  // the sample photos command
+    StartWithSamplePhoto(160, 120);
     ASSERT_TRUE(Frame().Document()->HasPhoto(true));
     bars = Frame().findChild<CGalleryBars*>();
     ASSERT_NE(bars, nullptr);

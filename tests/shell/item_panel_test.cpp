@@ -53,11 +53,7 @@ class ItemWindow : public StartupTest {
     std::filesystem::copy_file(std::string(KELVORA_BASES_DIR) + "/Common.hbp", root.File("share/kelvora/Bases/Common.hbp"));
   }
   void Start() {
-    style.AddResource("IDB_PHOTO_W1", "bmpimage", PatternPhotoBytes(320, 240));
-    ASSERT_TRUE(app.InitInstance(Environment()));
-    Frame().resize(1000, 700);
-    Frame().show();
-    QCoreApplication::sendPostedEvents();  // the sample photos command
+    StartWithSamplePhoto(320, 240);
     ASSERT_TRUE(Document().HasPhoto(true));
   }
 

@@ -2,6 +2,7 @@
 // a screen of a chosen depth and size, and a style held in memory.
 #pragma once
 
+#include <QCoreApplication>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -42,6 +43,16 @@ class StartupTest : public ::testing::Test {
     photo.SaveToBMPFile(path);
     std::ifstream file(path, std::ios::binary);
     return {std::istreambuf_iterator<char>(file), {}};
+  }
+
+  // The program started in a 1000 x 700 window with a patterned sample
+  // photo, once its sample-photo command has run.
+  void StartWithSamplePhoto(int width = 320, int height = 240) {
+    style.AddResource("IDB_PHOTO_W1", "bmpimage", PatternPhotoBytes(width, height));
+    ASSERT_TRUE(app.InitInstance(Environment()));
+    app.MainFrame()->resize(1000, 700);
+    app.MainFrame()->show();
+    QCoreApplication::sendPostedEvents();
   }
 
   StartupEnvironment Environment() {

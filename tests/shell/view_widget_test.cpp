@@ -24,11 +24,7 @@ namespace {
 class ViewWidget : public StartupTest {
  protected:
   void SetUp() override {
-    style.AddResource("IDB_PHOTO_W1", "bmpimage", PatternPhotoBytes(320, 240));
-    ASSERT_TRUE(app.InitInstance(Environment()));
-    Frame().resize(1000, 700);
-    Frame().show();
-    QCoreApplication::sendPostedEvents();  // the sample photos command
+    StartWithSamplePhoto(320, 240);
   }
   CMainFrame& Frame() { return *app.MainFrame(); }
   CKelvoraView& View() { return *Frame().View(); }
