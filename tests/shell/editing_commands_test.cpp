@@ -2,12 +2,16 @@
 // dispatch on the offscreen platform: the armed tool's button shows pressed
 // and is the document's active outline, the area commands change the photo
 // in photo mode as one undo step each, and the simulation warps the photo,
-// discards its contours and is undone in one step.
+// discards its contours and is undone in one step, or stops on Escape.
+#include <QApplication>
 #include <QCoreApplication>
+#include <QKeyEvent>
+#include <QTimer>
 
 #include "app/document/layer.h"
 #include "app/document/undo_routing.h"
 #include "app/shell/editing_commands.h"
+#include "app/shell/progress_window.h"
 #include "app/view/kelvora_view.h"
 #include "controls/zor_check_box.h"
 #include "platform/core/virtual_keys.h"
@@ -176,6 +180,30 @@ TEST_F(EditingCommands, TheSimulationWarpsThePhotoDiscardsItsContoursAndIsOneSte
   EXPECT_FALSE(testimg::SamePixels(Photo(), *original));
   Command(ID_EDIT_UNDO);
   EXPECT_TRUE(testimg::SamePixels(Photo(), *original));
+}
+
+TEST_F(EditingCommands, EscapeInTheProgressWindowStopsTheSimulationAndLeavesThePhoto) {
+  std::unique_ptr<CDibAlpha> original = std::make_unique<CDibAlpha>(Photo());
+  Command(ID_INITIAL_CONTOUR);
+  Document().GetInitialContour()->SetVertices({{160, 60}, {160, 180}});
+  Command(ID_FINAL_CONTOUR);
+  Document().GetFinalContour()->SetVertices({{175, 60}, {175, 180}});
+  Command(ID_DEFORMATION_AREA);
+  Document().GetDeformationArea()->SetVertices({{120, 40}, {220, 40}, {220, 200}, {120, 200}});
+  // The key reaches the window while the warp lets its events through.
+  bool pressed = false;
+  QTimer::singleShot(0, [&] {
+    for (QWidget* window : QApplication::topLevelWidgets())
+      if (auto* progress = dynamic_cast<CProgressWindow*>(window); progress && progress->isVisible()) {
+        QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+        QApplication::sendEvent(progress, &escape);
+        pressed = true;
+      }
+  });
+  Command(ID_START_SIMULATION);
+  EXPECT_TRUE(pressed);
+  EXPECT_TRUE(testimg::SamePixels(Photo(), *original)) << "a stopped warp leaves the photo as it was";
+  EXPECT_EQ(UndoText().find("Modelling"), std::string::npos) << "and is no step";
 }
 
 }  // namespace
