@@ -78,6 +78,19 @@ void Cross(Pen& p) {
   p.Line(6.5, 6.5, 17.5, 17.5);
   p.Line(17.5, 6.5, 6.5, 17.5);
 }
+void Bin(Pen& p) {
+  p.Line(3.5, 6, 20.5, 6);
+  p.Poly({{9, 6}, {9, 3}, {15, 3}, {15, 6}});
+  p.Poly({{6, 6}, {7, 21}, {17, 21}, {18, 6}});
+  p.Line(10, 10, 10.3, 17);
+  p.Line(14, 10, 13.7, 17);
+}
+void Printer(Pen& p) {
+  p.Poly({{7, 8}, {7, 3}, {17, 3}, {17, 8}});
+  p.Box(3, 8, 21, 17);
+  p.Box(7, 13.5, 17, 21, 1);
+  p.Dot(17.5, 10.8, 1);
+}
 void Gear(Pen& p) {
   p.Ring(12, 12, 3);
   p.Ring(12, 12, 6.5);
@@ -135,13 +148,7 @@ const std::map<std::string, Drawing>& Drawings() {
          p.Poly({{5.5, 16.5}, {10, 11}, {13, 14}, {15, 12}, {18.5, 16.5}});
          p.Dot(16.5, 8.8, 1.7);
        }},
-      {"APP_PRINT",
-       [](Pen& p) {
-         p.Poly({{7, 8}, {7, 3}, {17, 3}, {17, 8}});
-         p.Box(3, 8, 21, 17);
-         p.Box(7, 13.5, 17, 21, 1);
-         p.Dot(17.5, 10.8, 1);
-       }},
+      {"APP_PRINT", Printer},
       {"APP_OPTIONS", Gear},
       {"APP_STATISTICS",
        [](Pen& p) {
@@ -280,14 +287,7 @@ const std::map<std::string, Drawing>& Drawings() {
          p.Head(12, 3, 0, -1);
          p.Head(12, 21, 0, 1);
        }},
-      {"TOOL_DEL_LAYER",
-       [](Pen& p) {  // a bin
-         p.Line(3.5, 6, 20.5, 6);
-         p.Poly({{9, 6}, {9, 3}, {15, 3}, {15, 6}});
-         p.Poly({{6, 6}, {7, 21}, {17, 21}, {18, 6}});
-         p.Line(10, 10, 10.3, 17);
-         p.Line(14, 10, 13.7, 17);
-       }},
+      {"TOOL_DEL_LAYER", Bin},
       {"TOOL_UNDO",
        [](Pen& p) {
          p.Arc(12.5, 13, 7, 245, 450);
@@ -413,6 +413,42 @@ const std::map<std::string, Drawing>& Drawings() {
          p.Ring(12, 12, 9);
          p.Line(7.5, 12, 16.5, 12);
        }},
+      // The gallery bars.
+      {"GALLERY_ADD",
+       [](Pen& p) {  // a framed picture with a plus
+         p.Box(2.5, 7, 16.5, 20.5);
+         p.Poly({{4.5, 18.5}, {8, 13.5}, {10.5, 16}, {12.5, 14}, {14.5, 18.5}});
+         p.Line(19.5, 2.5, 19.5, 10.5);
+         p.Line(15.5, 6.5, 23.5, 6.5);
+       }},
+      {"GALLERY_RESTORE",
+       [](Pen& p) {  // back onto the photo
+         p.Poly({{3.5, 13}, {3.5, 20.5}, {20.5, 20.5}, {20.5, 13}});
+         p.Line(12, 2.5, 12, 15);
+         p.Head(12, 15, 0, 1);
+       }},
+      {"GALLERY_VIEW",
+       [](Pen& p) {  // an eye
+         p.Arc(12, 20, 11, 225, 315);
+         p.Arc(12, 4, 11, 45, 135);
+         p.Ring(12, 12, 2.6);
+       }},
+      {"GALLERY_SAVE",
+       [](Pen& p) {  // a disk
+         p.Box(4, 3.5, 20, 20.5);
+         p.Box(8, 3.5, 16, 9, 0.5);
+         p.Box(7, 13.5, 17, 20.5, 0.5);
+       }},
+      {"GALLERY_DELETE", Bin},
+      {"GALLERY_DELALL",
+       [](Pen& p) {  // the bin with a cross
+         Bin(p);
+         p.Line(1.5, 14, 7.5, 20, 0.8);
+         p.Line(7.5, 14, 1.5, 20, 0.8);
+       }},
+      {"GALLERY_PRINT", Printer},
+      {"GALLERY_PREV", [](Pen& p) { p.Poly({{15, 5}, {8, 12}, {15, 19}}); }},
+      {"GALLERY_NEXT", [](Pen& p) { p.Poly({{9, 5}, {16, 12}, {9, 19}}); }},
       // Print preview and its dialogs.
       {"PREVIEW_SETUP", Gear},
       {"PREVIEW_SELECTSIGN",
