@@ -464,6 +464,14 @@ const std::map<std::string, Drawing>& Drawings() {
          p.Line(16, 4, 16, 20);
          p.Head(16, 20, 0, 1);
        }},
+      {"PREVIEW_PDF",
+       [](Pen& p) {  // a page with its corner folded
+         p.Poly({{5, 2.5}, {14, 2.5}, {19, 7.5}, {19, 21.5}, {5, 21.5}}, true);
+         p.Poly({{14, 2.5}, {14, 7.5}, {19, 7.5}});
+         p.Line(8.5, 12, 15.5, 12, 0.8);
+         p.Line(8.5, 15, 15.5, 15, 0.8);
+         p.Line(8.5, 18, 12.5, 18, 0.8);
+       }},
       {"PREVIEW_OK", Check},
       {"PREVIEW_CANCEL", Cross},
       {"FONTBOLD",
