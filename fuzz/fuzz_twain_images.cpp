@@ -8,16 +8,9 @@
 
 #include "app/shell/camera/twain_camera.h"
 #include "platform/twain/sane_devices.h"
+#include "tests/camera/strip_camera.h"
 
 namespace {
-
-class CStripCamera : public CTwainCamera {
- public:
-  CStripCamera() : CTwainCamera("") {}
-  using CTwainCamera::OnImageInfo;
-  using CTwainCamera::OnMemoryStrip;
-  using CTwainCamera::TakeMemoryImage;
-};
 
 template <typename T>
 T Take(const std::uint8_t*& data, std::size_t& size) {

@@ -116,6 +116,8 @@ class CMainFrame : public CWnd {
   // Copies the state to the panels: buttons down and enabled, the undo and
   // redo tooltips, the sliders; shows the state's right-hand panel.
   void SyncControls();
+  // The one-frame pictures: the projection picture, the layer-name labels.
+  void SyncPictures();
   void SyncPicture(CZORStatic& picture);
   // The host's calls: the sliders follow the layer, or their defaults.
   void SetSlidersFrom(const CLayer& layer);

@@ -54,14 +54,13 @@ void CMainFrame::SyncControls() {
       }
     }
     for (QWidget* child : panel->findChildren<QWidget*>())
-      if (auto* picture = dynamic_cast<CZORStatic*>(child)) SyncPicture(*picture);
-    for (QWidget* child : panel->findChildren<QWidget*>())
       if (auto* slider = dynamic_cast<CZORSlider*>(child); !slider) continue;
       else if (auto value = m_state.SliderValue(slider->GetDlgCtrlID()); value && slider->GetPos() != *value)
         slider->SetPos(*value);
   }
   // The custom filter is a colour well, not a button: its ring shows the choice.
   if (CZORCustomFilter* custom = CustomFilter()) custom->SetChosen(m_state.FilterNumber() == kCustomFilterNumber);
+  SyncPictures();
   m_syncing = false;
 }
 
@@ -79,6 +78,10 @@ void CMainFrame::SyncPicture(CZORStatic& picture) {
 
 void CMainFrame::SetProjectionPicture(int index) {
   m_projectionPicture = index;
+  SyncPictures();
+}
+
+void CMainFrame::SyncPictures() {
   for (CSkinPanel* panel : m_panels)
     for (QWidget* child : panel->findChildren<QWidget*>())
       if (auto* picture = dynamic_cast<CZORStatic*>(child)) SyncPicture(*picture);

@@ -6,6 +6,7 @@
 #include "imagelib/dib.h"
 #include "tests/imagelib/test_images.h"
 #include "tests/camera/camera_fixture.h"
+#include "tests/camera/strip_camera.h"
 
 namespace {
 
@@ -261,14 +262,6 @@ TEST(CameraManager, AMissingOrForeignManagerLeavesStateOneAndSaysSo) {
 
 // A strip that claims more than its buffer holds, or rows outside the image,
 // is read only as far as both reach.
-class CStripCamera : public CTwainCamera {
- public:
-  CStripCamera() : CTwainCamera("") {}
-  using CTwainCamera::OnImageInfo;
-  using CTwainCamera::OnMemoryStrip;
-  using CTwainCamera::TakeMemoryImage;
-};
-
 TEST(CameraStrips, StripsAreClippedToTheirBufferAndTheImage) {
   CStripCamera camera;
   TW_IMAGEINFO info{};

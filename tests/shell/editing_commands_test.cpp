@@ -36,6 +36,15 @@ class EditingCommands : public StartupTest {
   CKelvoraDoc& Document() { return *Frame().Document(); }
   CDibAlpha& Photo() { return *Document().GetPhotoLayer()->GetImage(); }
   void Command(UINT id) { SendMessage(&Frame(), WM_COMMAND, MAKEWPARAM(id, 0)); }
+  // A contour moved 15 pixels right inside a square area round it.
+  void DrawSimulationOutlines() {
+  Command(ID_INITIAL_CONTOUR);
+  Document().GetInitialContour()->SetVertices({{160, 60}, {160, 180}});
+  Command(ID_FINAL_CONTOUR);
+  Document().GetFinalContour()->SetVertices({{175, 60}, {175, 180}});
+  Command(ID_DEFORMATION_AREA);
+  Document().GetDeformationArea()->SetVertices({{120, 40}, {220, 40}, {220, 200}, {120, 200}});
+  }
   // Whether the check box of `id` on `panel` is shown pressed.
   bool Pressed(unsigned panel, unsigned id) {
     auto* check = dynamic_cast<CZORCheckBox*>(GetDlgItem(Frame().Panel(panel), id));
@@ -163,12 +172,7 @@ TEST_F(EditingCommands, AreaCommandsEditThePhotoInsideTheLassoAsOneStepEach) {
 
 TEST_F(EditingCommands, TheSimulationWarpsThePhotoDiscardsItsContoursAndIsOneStep) {
   std::unique_ptr<CDibAlpha> original = std::make_unique<CDibAlpha>(Photo());
-  Command(ID_INITIAL_CONTOUR);
-  Document().GetInitialContour()->SetVertices({{160, 60}, {160, 180}});
-  Command(ID_FINAL_CONTOUR);
-  Document().GetFinalContour()->SetVertices({{175, 60}, {175, 180}});
-  Command(ID_DEFORMATION_AREA);
-  Document().GetDeformationArea()->SetVertices({{120, 40}, {220, 40}, {220, 200}, {120, 200}});
+  DrawSimulationOutlines();
   Command(ID_START_SIMULATION);
 
   EXPECT_EQ(Document().GetInitialContour(), nullptr);
@@ -184,12 +188,7 @@ TEST_F(EditingCommands, TheSimulationWarpsThePhotoDiscardsItsContoursAndIsOneSte
 
 TEST_F(EditingCommands, EscapeInTheProgressWindowStopsTheSimulationAndLeavesThePhoto) {
   std::unique_ptr<CDibAlpha> original = std::make_unique<CDibAlpha>(Photo());
-  Command(ID_INITIAL_CONTOUR);
-  Document().GetInitialContour()->SetVertices({{160, 60}, {160, 180}});
-  Command(ID_FINAL_CONTOUR);
-  Document().GetFinalContour()->SetVertices({{175, 60}, {175, 180}});
-  Command(ID_DEFORMATION_AREA);
-  Document().GetDeformationArea()->SetVertices({{120, 40}, {220, 40}, {220, 200}, {120, 200}});
+  DrawSimulationOutlines();
   // The key reaches the window while the warp lets its events through.
   bool pressed = false;
   QTimer::singleShot(0, [&] {

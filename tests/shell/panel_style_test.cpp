@@ -21,6 +21,7 @@
 #include "imagelib/dib.h"
 #include "platform/core/message_box.h"
 #include "platform/core/zip_resource_module.h"
+#include "tests/styles/generated_style_fixture.h"
 #include "platform/qt/dialog_template.h"
 
 // Sizes read as "(w x h)" in failure messages.
@@ -28,24 +29,8 @@ void PrintTo(const CSize& size, std::ostream* out) { *out << "(" << size.cx << "
 
 namespace {
 
-class PanelStyleTest : public ::testing::Test {
+class PanelStyleTest : public GeneratedStyleTest {
  protected:
-  static void SetUpTestSuite() {
-    std::string reason;
-    s_style = CZipResourceModule::Open(KELVORA_STYLE_1_PATH, &reason).release();
-    ASSERT_TRUE(s_style) << reason;
-  }
-  static void TearDownTestSuite() {
-    delete s_style;
-    s_style = nullptr;
-  }
-
-  // (0, 0) when the picture does not load.
-  static CSize PictureSize(const std::string& name) {
-    CDib picture;
-    if (!picture.LoadFromResource(name.c_str(), "", s_style)) return CSize(0, 0);
-    return picture.GetSize();
-  }
   static bool Has(const std::string& name) { return PictureSize(name) != CSize(0, 0); }
   static CSize SlotSize(const QWidget* item) { return CSize(item->width(), item->height()); }
 
@@ -100,10 +85,7 @@ class PanelStyleTest : public ::testing::Test {
     EXPECT_LE(3 * cell.cx + strip.cx, item->width()) << where << ": three cells and the strip do not fit";
     EXPECT_GE(item->height(), cell.cy) << where;
   }
-
-  static CZipResourceModule* s_style;
 };
-CZipResourceModule* PanelStyleTest::s_style = nullptr;
 
 TEST_F(PanelStyleTest, EveryControlOfEveryPanelHasPicturesThatFitItsPlace) {
   int checked = 0;

@@ -10,6 +10,7 @@
 #include "controls/skin_resources.h"
 #include "imagelib/dib.h"
 #include "platform/core/zip_resource_module.h"
+#include "tests/styles/generated_style_fixture.h"
 
 namespace {
 
@@ -49,34 +50,14 @@ std::vector<std::string> Placements() {
   return names;
 }
 
-class Style1Test : public ::testing::Test {
+class Style1Test : public GeneratedStyleTest {
  protected:
-  static void SetUpTestSuite() {
-    std::string reason;
-    s_style = CZipResourceModule::Open(KELVORA_STYLE_1_PATH, &reason).release();
-    ASSERT_TRUE(s_style) << reason;
-  }
-  static void TearDownTestSuite() {
-    delete s_style;
-    s_style = nullptr;
-  }
-
-  // The picture's size as the controls load it (any picture type); (0, 0)
-  // when it does not load.
-  static CSize PictureSize(const std::string& name) {
-    CDib picture;
-    if (!picture.LoadFromResource(name.c_str(), "", s_style)) return CSize(0, 0);
-    return picture.GetSize();
-  }
   static int FrameCount(const std::string& base) {
     int count = 0;
     while (PictureSize(base + "_D" + std::to_string(count + 1)) != CSize(0, 0)) ++count;
     return count;
   }
-
-  static CZipResourceModule* s_style;
 };
-CZipResourceModule* Style1Test::s_style = nullptr;
 
 TEST_F(Style1Test, EveryPictureTheProgramLooksUpLoads) {
   std::vector<std::string> names = kPictures;
