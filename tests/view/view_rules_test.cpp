@@ -172,6 +172,31 @@ TEST_F(ViewRules, ADraggedItemIsRecomposedAtEveryMoveAndOnceMoreAtTheEnd) {
   EXPECT_EQ(host.refreshes, refreshes + 2);
 }
 
+// The print area is moved and resized by its sides and corners but never
+// turned, and moving it changes no pixel of the picture.
+TEST_F(ViewRules, ThePrintAreaTakesMovesSidesAndCornersButNoTurn) {
+  CQuadTracker& printArea = document.GetProjection(-1)->PrintArea();
+  printArea.SetRect(50, 40, 350, 260);
+  printArea.SetRotation(0.0, 1.0);
+  CViewMode mode;
+  mode.edit.printAreaTool = true;
+  Arm(mode);
+  const int refreshes = host.refreshes;
+  EXPECT_TRUE(controller.OnLeftButtonDown({200, 150}));
+  EXPECT_TRUE(controller.OnLeftButtonDown({210, 45}));  // the top side, each drag moving it by (10, 5)
+  EXPECT_TRUE(controller.OnLeftButtonDown({70, 50}));   // the top-left corner
+  ASSERT_EQ(window.drags.size(), 3u);
+  EXPECT_EQ(window.drags[0].frame, &printArea);
+  EXPECT_EQ(window.drags[0].hit, CQuadTracker::kHitInside);
+  EXPECT_GE(window.drags[1].hit, 4);
+  EXPECT_LE(window.drags[1].hit, 7);
+  EXPECT_GE(window.drags[2].hit, 0);
+  EXPECT_LE(window.drags[2].hit, 3);
+  EXPECT_FALSE(controller.OnLeftButtonDown({10, 10})) << "outside it nothing turns it";
+  EXPECT_EQ(window.drags.size(), 3u);
+  EXPECT_EQ(host.refreshes, refreshes);
+}
+
 TEST_F(ViewRules, ARightClickOnNothingOpensTheMenuAndARightDragPans) {
   EXPECT_FALSE(controller.OnRightButtonDown({10, 10}));
   EXPECT_EQ(window.pans, 1);
