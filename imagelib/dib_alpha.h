@@ -15,10 +15,12 @@
 // below in theirs. Do not reorder them.
 #pragma once
 
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "imagelib/dib.h"
+#include "imagelib/layer_samples.h"
 #include "imagelib/lut.h"
 
 class CDibAlpha : public CDib {
@@ -80,6 +82,11 @@ class CDibAlpha : public CDib {
   // nothing of the layer lands on it.
   bool PutUnderRectTransformInPlace(CDib* under, CPoint at, double sine, double cosine, CSize scaledSize,
                                     CSize boxSize);
+  // What PutUnderRectTransformInPlace would draw into a raster of `area`'s
+  // size, kept for drawing again (see CLayerSamples); null when nothing of
+  // the layer lands on it or memory runs short.
+  std::unique_ptr<CLayerSamples> SampleRectTransform(CSize area, CPoint at, double sine, double cosine,
+                                                    CSize scaledSize, CSize boxSize);
   bool MergeTransformed(CDibAlpha* source, CPoint at, double angle, double scaleX, double scaleY,
                         CPoint pivot);
 

@@ -32,6 +32,7 @@
 #include <cmath>
 #include <cstddef>
 #include <memory>
+#include <new>
 #include <system_error>
 #include <thread>
 
@@ -297,23 +298,20 @@ void PutUnder(const PutUnderJob& job) {
   helper.join();
 }
 
-// Draws `layer` into `target`, which holds the part of the background whose
-// top-left is `areaOrigin`; `drawn` is the part of the layer's box to draw,
-// in background coordinates, already inside that part.
-void PutUnderInto(CDibAlpha& layer, CDib& target, CPoint areaOrigin, CRect drawn, CPoint at, double sine,
-                  double cosine, CSize scaledSize, CSize boxSize) {
+// The walk of `layer` over `drawn` (background coordinates, inside the
+// target) in a target whose top-left is `areaOrigin`; false when every
+// pixel would be left as it is.
+bool MakeWalk(const CDibAlpha& layer, int opacityPercent, CPoint areaOrigin, CRect drawn, CPoint at, double sine,
+              double cosine, CSize scaledSize, CSize boxSize, TransformWalk& walk) {
   const int width = layer.Width();
   const int height = layer.Height();
   const double fx = static_cast<double>(width) / scaledSize.cx;
   const double fy = static_cast<double>(height) / scaledSize.cy;
   // Opacity is a percent; a stored byte above 100 draws fully opaque
   // rather than extrapolating past the layer's own colour.
-  const int opacity = std::min<int>(layer.m_nOpacity, 100);
+  const int opacity = std::min<int>(opacityPercent, 100);
   const int dx = drawn.left - at.x - boxSize.cx / 2;
   const int dy = drawn.top - at.y - boxSize.cy / 2;
-
-  PutUnderJob job;
-  TransformWalk& walk = job.walk;
   walk.destination = drawn;
   walk.destination.OffsetRect(-areaOrigin.x, -areaOrigin.y);
   walk.rowStartU = fx * (dx * cosine + dy * sine) + width / 2 + 0.5;
@@ -323,7 +321,17 @@ void PutUnderInto(CDibAlpha& layer, CDib& target, CPoint areaOrigin, CRect drawn
   walk.rowStepU = fx * sine;
   walk.rowStepV = fy * cosine;
   walk.opacityTerm = (100 - opacity) * 255 / 100;
-  if (walk.opacityTerm >= 255) return;  // every pixel would be left as it is
+  return walk.opacityTerm < 255;
+}
+
+// Draws `layer` into `target`, which holds the part of the background whose
+// top-left is `areaOrigin`; `drawn` is the part of the layer's box to draw,
+// in background coordinates, already inside that part.
+void PutUnderInto(CDibAlpha& layer, CDib& target, CPoint areaOrigin, CRect drawn, CPoint at, double sine,
+                  double cosine, CSize scaledSize, CSize boxSize) {
+  PutUnderJob job;
+  if (!MakeWalk(layer, layer.m_nOpacity, areaOrigin, drawn, at, sine, cosine, scaledSize, boxSize, job.walk))
+    return;  // every pixel would be left as it is
 
   LockedPixels layerPixels(layer);
   LockedAlpha plane(layer);
@@ -332,8 +340,8 @@ void PutUnderInto(CDibAlpha& layer, CDib& target, CPoint areaOrigin, CRect drawn
   job.layerRow0 = layerPixels.Row(0);
   job.layerRowLength = layer.RowLength();
   job.plane = plane.plane();
-  job.width = width;
-  job.height = height;
+  job.width = layer.Width();
+  job.height = layer.Height();
   job.table = layer.m_pLut ? layer.m_pLut->Data() : nullptr;
   job.target = &targetPixels;
   for (int m = 0; m < 255; ++m) job.weights[m] = m * kOneOver255;
@@ -342,6 +350,40 @@ void PutUnderInto(CDibAlpha& layer, CDib& target, CPoint areaOrigin, CRect drawn
     case TableMode::none: PutUnder<TableMode::none>(job); break;
     case TableMode::perChannel: PutUnder<TableMode::perChannel>(job); break;
     case TableMode::greyIndex: PutUnder<TableMode::greyIndex>(job); break;
+  }
+}
+
+// The walk of PutUnderTested, recording instead of drawing: the same
+// positions, added up in the same order, so the same pixels are read.
+template <TableMode mode>
+void RecordSamples(const PutUnderJob& job, unsigned char* cells) {
+  const TransformWalk& walk = job.walk;
+  const double width = job.width;
+  const double height = job.height;
+  double rowU = walk.rowStartU;
+  double rowV = walk.rowStartV;
+  for (int y = walk.destination.top; y < walk.destination.bottom; ++y) {
+    double u = rowU;
+    double v = rowV;
+    for (int x = walk.destination.left; x < walk.destination.right; ++x, cells += 4) {
+      cells[0] = 255;
+      if (u > -1.0 && u < width && v > -1.0 && v < height) {
+        const int column = static_cast<int>(u), row = static_cast<int>(v);
+        const int m = job.plane[static_cast<std::ptrdiff_t>(row) * job.width + column] + walk.opacityTerm;
+        if (m < 255) {
+          int colour[3];
+          pixkit::MapColour<mode>(job.layerRow0 - row * job.layerRowLength + 3 * column, job.table, colour);
+          cells[0] = static_cast<unsigned char>(m);
+          cells[1] = static_cast<unsigned char>(colour[0]);
+          cells[2] = static_cast<unsigned char>(colour[1]);
+          cells[3] = static_cast<unsigned char>(colour[2]);
+        }
+      }
+      u += walk.columnStepU;
+      v += walk.columnStepV;
+    }
+    rowU += walk.rowStepU;
+    rowV += walk.rowStepV;
   }
 }
 
@@ -374,4 +416,81 @@ bool CDibAlpha::PutUnderRectTransformInPlace(CDib* under, CPoint at, double sine
     return true;
   PutUnderInto(*this, *under, CPoint(0, 0), drawn, at, sine, cosine, scaledSize, boxSize);
   return true;
+}
+
+std::unique_ptr<CLayerSamples> CDibAlpha::SampleRectTransform(CSize area, CPoint at, double sine, double cosine,
+                                                             CSize scaledSize, CSize boxSize) {
+  CRect drawn;
+  if (area.cx <= 0 || area.cy <= 0 || IsEmpty() || !m_hAlpha ||
+      !drawn.IntersectRect(CRect(CPoint(0, 0), area), CRect(at, boxSize)))
+    return nullptr;
+  PutUnderJob job;
+  if (!MakeWalk(*this, m_nOpacity, CPoint(0, 0), drawn, at, sine, cosine, scaledSize, boxSize, job.walk))
+    return nullptr;
+  LockedPixels layerPixels(*this);
+  LockedAlpha plane(*this);
+  if (!layerPixels || !plane) return nullptr;
+  job.layerRow0 = layerPixels.Row(0);
+  job.layerRowLength = RowLength();
+  job.plane = plane.plane();
+  job.width = Width();
+  job.height = Height();
+  job.table = m_pLut ? m_pLut->Data() : nullptr;
+  auto samples = std::make_unique<CLayerSamples>();
+  samples->m_box = drawn;
+  try {
+    samples->m_cells.resize(static_cast<std::size_t>(drawn.Width()) * drawn.Height() * 4);
+  } catch (const std::bad_alloc&) {
+    return nullptr;
+  }
+  switch (pixkit::TableModeOf(*this)) {
+    case TableMode::none: RecordSamples<TableMode::none>(job, samples->m_cells.data()); break;
+    case TableMode::perChannel: RecordSamples<TableMode::perChannel>(job, samples->m_cells.data()); break;
+    case TableMode::greyIndex: RecordSamples<TableMode::greyIndex>(job, samples->m_cells.data()); break;
+  }
+  return samples;
+}
+
+void CLayerSamples::PutUnder(CDib& under, CPoint corner) const {
+  CRect part;
+  if (!part.IntersectRect(m_box, CRect(corner, under.GetSize()))) return;
+  LockedPixels target(under);
+  if (!target) return;
+  double weights[255];
+  for (int m = 0; m < 255; ++m) weights[m] = m * kOneOver255;
+  const std::size_t boxWidth = m_box.Width();
+  // Rows first..last - 1 of the part; each row is its own, so two threads
+  // may share them.
+  const auto rows = [&](int first, int last) {
+    for (int y = first; y < last; ++y) {
+      const unsigned char* cell =
+          m_cells.data() + 4 * ((y - m_box.top) * boxWidth + static_cast<std::size_t>(part.left - m_box.left));
+      unsigned char* out = target.Row(y - corner.y) + 3 * (part.left - corner.x);
+      for (int x = part.left; x < part.right; ++x, cell += 4, out += 3) {
+        const int m = cell[0];
+        if (m == 255) continue;
+        if (m == 0) {
+          out[0] = cell[1], out[1] = cell[2], out[2] = cell[3];
+          continue;
+        }
+        const double w = weights[m];
+        for (int k = 0; k < 3; ++k)
+          out[k] = static_cast<unsigned char>(cell[1 + k] - static_cast<int>(w * (cell[1 + k] - out[k])));
+      }
+    }
+  };
+  const int middle = part.top + part.Height() / 2;
+  if (static_cast<long long>(part.Width()) * part.Height() < kPixelsForTwoThreads) {
+    rows(part.top, part.bottom);
+    return;
+  }
+  std::thread helper;
+  try {
+    helper = std::thread(rows, middle, part.bottom);
+  } catch (const std::system_error&) {
+    rows(part.top, part.bottom);
+    return;
+  }
+  rows(part.top, middle);
+  helper.join();
 }

@@ -110,9 +110,9 @@ class CKelvoraDoc {
   void UpdateView(const CRect& rect);
   // The whole client area.
   void UpdateWholeView();
-  // While `layer` is dragged, ComposeToView composes only it and the layers
-  // over it: those under it are composed once here, over the whole client
-  // area, and kept until EndLayerDrag. The document must not change
+  // While `layer` is dragged, ComposeToView draws only it in full: the
+  // layers under it are composed once here, over the whole client area, and
+  // those over it sampled there, and both are kept until EndLayerDrag. The document must not change
   // otherwise in between; a change of projection, set or draw order, or of
   // the background's size, goes back to composing everything.
   void BeginLayerDrag(const CLayer& layer);
@@ -206,17 +206,19 @@ class CKelvoraDoc {
   std::array<ContourColours, 3> m_contourColours{};
   std::array<ContourColours, 2> m_selectionColours{};
   std::unique_ptr<CDib> m_composeScratch;  // reused by ComposeToView
-  // The layers under a dragged layer, composed (see BeginLayerDrag).
+  // The layers under a dragged layer, composed, and those over it, sampled
+  // (see BeginLayerDrag).
   struct ComposedUnderDrag {
     const CLayer* dragged = nullptr;
     const CProjection* projection = nullptr;
-    std::vector<const CLayer*> under;
+    std::vector<const CLayer*> under, over;
     std::unique_ptr<CDib> raster;
+    std::vector<std::unique_ptr<CLayerSamples>> overSamples;  // null: drawn as usual
   };
   std::unique_ptr<ComposedUnderDrag> m_composedUnderDrag;
-  // How many of `layers` (bottom first) the kept raster holds; 0 when it
-  // does not serve them.
-  std::size_t KeptLayersUnderDrag(const std::vector<const CLayer*>& layers, const CProjection& projection,
+  // How many of `layers` (bottom first) the kept raster holds; none when
+  // the kept layers do not serve them.
+  std::optional<std::size_t> KeptLayersUnderDrag(const std::vector<const CLayer*>& layers, const CProjection& projection,
                                   CSize backgroundSize) const;
   std::array<int, kProjectionCount> m_fittedFaceShapes{};
 };

@@ -65,17 +65,25 @@ void CKelvoraDoc::ComposeToView(CDC* target, CRect rect, bool quiet) {
   // The scratch raster is kept: a fresh screen-sized raster per
   // recomposition costs more than composing some of the layers.
   if (!m_composeScratch) m_composeScratch = std::make_unique<CDib>();
-  std::span<const CLayer* const> toPush(layers);
-  CDib* base = background;
-  if (const std::size_t kept = KeptLayersUnderDrag(layers, *projection, background->GetSize())) {
-    base = m_composedUnderDrag->raster.get();
-    toPush = toPush.subspan(kept);
-  }
-  if (!CopyPartInto(*base, part, *m_composeScratch)) {
+  const std::optional<std::size_t> kept = KeptLayersUnderDrag(layers, *projection, background->GetSize());
+  if (!CopyPartInto(kept ? *m_composedUnderDrag->raster : *background, part, *m_composeScratch)) {
     CopyBackground(*background, *target, part);
     return;
   }
-  m_composeScratch = PushLayersUnder(toPush, std::move(m_composeScratch), part.TopLeft());
+  if (kept) {
+    const CLayer* dragged = layers[*kept];
+    m_composeScratch = PushLayersUnder(std::span(&dragged, 1), std::move(m_composeScratch), part.TopLeft());
+    for (std::size_t i = 0; m_composeScratch && i < m_composedUnderDrag->over.size(); ++i) {
+      if (const CLayerSamples* samples = m_composedUnderDrag->overSamples[i].get())
+        samples->PutUnder(*m_composeScratch, part.TopLeft());
+      else
+        m_composeScratch = PushLayersUnder(std::span(&m_composedUnderDrag->over[i], 1), std::move(m_composeScratch),
+                                           part.TopLeft());
+    }
+  } else {
+    m_composeScratch = PushLayersUnder(layers, std::move(m_composeScratch), part.TopLeft());
+  }
+  if (!m_composeScratch) return;
   m_composeScratch->DrawWithoutStretch(target, part.TopLeft(), m_composeScratch->GetSize());
 }
 
@@ -91,6 +99,8 @@ void CKelvoraDoc::BeginLayerDrag(const CLayer& layer) {
   kept->dragged = &layer;
   kept->projection = projection;
   kept->under.assign(layers.begin(), dragged);
+  kept->over.assign(dragged + 1, layers.end());
+  for (const CLayer* over : kept->over) kept->overSamples.push_back(SampleLayer(*over, background->GetSize()));
   auto raster = std::make_unique<CDib>();
   if (!CopyPartInto(*background, CRect(CPoint(0, 0), background->GetSize()), *raster)) return;
   kept->raster = PushLayersUnder(kept->under, std::move(raster), CPoint(0, 0));
@@ -99,14 +109,15 @@ void CKelvoraDoc::BeginLayerDrag(const CLayer& layer) {
 
 void CKelvoraDoc::EndLayerDrag() { m_composedUnderDrag.reset(); }
 
-std::size_t CKelvoraDoc::KeptLayersUnderDrag(const std::vector<const CLayer*>& layers, const CProjection& projection,
+std::optional<std::size_t> CKelvoraDoc::KeptLayersUnderDrag(const std::vector<const CLayer*>& layers, const CProjection& projection,
                                              CSize backgroundSize) const {
   const ComposedUnderDrag* kept = m_composedUnderDrag.get();
-  if (!kept || kept->projection != &projection || kept->raster->GetSize() != backgroundSize) return 0;
+  if (!kept || kept->projection != &projection || kept->raster->GetSize() != backgroundSize) return std::nullopt;
   const std::size_t count = kept->under.size();
-  if (layers.size() <= count || layers[count] != kept->dragged ||
-      !std::equal(kept->under.begin(), kept->under.end(), layers.begin()))
-    return 0;
+  if (layers.size() != count + 1 + kept->over.size() || layers[count] != kept->dragged ||
+      !std::equal(kept->under.begin(), kept->under.end(), layers.begin()) ||
+      !std::equal(kept->over.begin(), kept->over.end(), layers.begin() + count + 1))
+    return std::nullopt;
   return count;
 }
 

@@ -30,6 +30,14 @@ std::unique_ptr<CDib> PushLayersUnder(std::span<const CLayer* const> layers, std
   return under;
 }
 
+std::unique_ptr<CLayerSamples> SampleLayer(const CLayer& layer, CSize area) {
+  CDibAlpha* image = layer.GetImage();
+  const CRect box = layer.GetBoundingRect();
+  const CSize size = layer.GetSize();
+  if (!image || image->IsEmpty() || size.cx <= 0 || size.cy <= 0 || box.IsRectEmpty()) return nullptr;
+  return image->SampleRectTransform(area, box.TopLeft(), layer.GetSine(), layer.GetCosine(), size, box.Size());
+}
+
 bool CopyPartInto(CDib& source, const CRect& part, CDib& into) {
   if (part.IsRectEmpty() || part.left < 0 || part.top < 0 || part.right > source.Width() ||
       part.bottom > source.Height())

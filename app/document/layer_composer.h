@@ -9,6 +9,11 @@
 
 #include "app/document/layer.h"
 
+// What pushing `layer` under a raster of `area`'s size with its corner at
+// document point (0, 0) reads, kept to be laid under parts of such rasters;
+// null when nothing of it lands there (or memory runs short).
+std::unique_ptr<CLayerSamples> SampleLayer(const CLayer& layer, CSize area);
+
 // `source`'s rectangle `part` (inside it) copied into `into`, which is
 // re-made only when its size differs, so a kept raster serves every
 // recomposition of the same size. False when `part` leaves the source.

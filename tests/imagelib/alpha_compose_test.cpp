@@ -157,6 +157,18 @@ CSize BoxOf(CSize scaled, double sine, double cosine) {
   auto directWhole =
       reference::PutUnderRectTransform(layer, background, p.at, whole, p.sine, p.cosine, p.scaled, p.box);
   if (!testimg::SamePixels(under, *directWhole)) return ::testing::AssertionFailure() << "in place";
+
+  // The kept samples laid under the whole background, and under a copy of
+  // the area alone, give the in-place drawing's pixels.
+  std::unique_ptr<CLayerSamples> samples =
+      layer.SampleRectTransform(background.GetSize(), p.at, p.sine, p.cosine, p.scaled, p.box);
+  CDib sampled(background);
+  if (samples) samples->PutUnder(sampled, CPoint(0, 0));
+  if (!testimg::SamePixels(sampled, *directWhole)) return ::testing::AssertionFailure() << "samples";
+  std::unique_ptr<CDib> part(background.Edit_Copy(area));
+  std::unique_ptr<CDib> expectedPart(directWhole->Edit_Copy(area));
+  if (samples) samples->PutUnder(*part, area.TopLeft());
+  if (!testimg::SamePixels(*part, *expectedPart)) return ::testing::AssertionFailure() << "samples of the area";
   return ::testing::AssertionSuccess();
 }
 
