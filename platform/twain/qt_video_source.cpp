@@ -114,9 +114,9 @@ class CQtVideoFrameSource : public QObject, public CVideoFrameSource {
   }
 
   QCameraDevice m_device;
+  QVideoSink m_sink;  // outlives the session that feeds it
   std::unique_ptr<QCamera> m_camera;
   QMediaCaptureSession m_session;
-  QVideoSink m_sink;
   QImage m_newest;
   std::function<void(HGLOBAL)> m_receive;
   QEventLoop* m_waiting = nullptr;  // NewestFrame's wait for a first frame
