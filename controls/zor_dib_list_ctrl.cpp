@@ -187,8 +187,8 @@ void CZORDibListCtrl::DrawItem(QPainter& dc, int index) {
     if (item->picture && side > 0)
       item->picture->Stretch(&memoryDC, CRect(m_margin.x, m_margin.y, m_margin.x + side, m_margin.y + side));
     if (m_showCaptions && !item->text.empty()) {
-      const QFont& captionFont = item->state == kDibListItemNormal ? m_normalFont : m_boldFont;
-      QRect caption(m_margin.x, m_margin.y + side, itemSize.cx - 2 * m_margin.x, itemSize.cy - m_margin.y - side);
+      const QFont& captionFont = CaptionFont(item->state != kDibListItemNormal);
+      const QRect caption = CaptionRect();
       QString text = QFontMetrics(captionFont).elidedText(QString::fromStdString(item->text), Qt::ElideRight,
                                                           caption.width());
       memory.setFont(captionFont);
@@ -198,6 +198,13 @@ void CZORDibListCtrl::DrawItem(QPainter& dc, int index) {
   }
   memory.end();
   dc.drawImage(QPoint(cell.left, cell.top), m_memory);
+}
+
+QRect CZORDibListCtrl::CaptionRect() const {
+  if (m_normalFrame.IsEmpty()) return {};
+  const CSize itemSize = m_geometry.ItemSize();
+  const int side = m_normalFrame.Width() - 2 * m_margin.x;
+  return QRect(m_margin.x, m_margin.y + side, itemSize.cx - 2 * m_margin.x, itemSize.cy - m_margin.y - side);
 }
 
 void CZORDibListCtrl::DrawThumb(CDC* dc, bool active) {

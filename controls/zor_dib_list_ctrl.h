@@ -78,6 +78,12 @@ class CZORDibListCtrl : public CZORCtrlWnd {
   virtual void DrawThumb(CDC* dc, bool active);
   virtual std::string GetItemToolText(int index) { return {}; }
 
+  // Where a cell's caption goes, in the cell: under the picture, as wide as
+  // the picture's margins leave; empty without a normal frame.
+  QRect CaptionRect() const;
+  // The caption's font for the normal state, bold otherwise.
+  const QFont& CaptionFont(bool bold) const { return bold ? m_boldFont : m_normalFont; }
+
   const CDibListGeometry& Geometry() const { return Layout(); }
   const CDibListModel& Model() const { return m_model; }
   bool HasThumb() const { return !m_thumbPicture.IsEmpty(); }

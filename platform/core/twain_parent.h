@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/core/memory_block.h"
 #include "platform/core/twain.h"
 
 // What the application's message loop passes as TW_EVENT::pEvent: a message
@@ -34,6 +35,10 @@ struct TwainSourceWindow {
   std::vector<TwainSourceSetting> settings;
   std::function<void(const std::vector<int>& chosen)> onAction;
   std::function<void()> onClose;
+  // Set for sources with a live picture (webcams): the window calls it once
+  // with what shows a frame (a packed 24-bit DIB it then owns). Frames stop
+  // before the window is taken down.
+  std::function<void(std::function<void(HGLOBAL frame)> show)> watchPreview;
 };
 
 class CTwainParent {

@@ -1,11 +1,14 @@
 // The source manager plug-in (libkvtwain.so): SANE's scanners and cameras
-// as TWAIN sources, behind the standard's one entry point.
+// and the video cameras as TWAIN sources, behind the standard's one entry
+// point.
 #include <cstdlib>
 #include <memory>
 #include <string>
 
+#include "platform/twain/joined_device_list.h"
 #include "platform/twain/sane_devices.h"
 #include "platform/twain/twain_source_manager.h"
+#include "platform/twain/video_device.h"
 
 namespace {
 
@@ -17,7 +20,12 @@ std::string TemporaryFolder() {
 }
 
 CTwainSourceManager& Manager() {
-  static CTwainSourceManager manager(MakeSaneDeviceList());
+  static CTwainSourceManager manager([] {
+    std::vector<std::unique_ptr<CTwainDeviceList>> lists;
+    lists.push_back(MakeSaneDeviceList());
+    lists.push_back(MakeVideoDeviceList());
+    return std::make_unique<CJoinedDeviceList>(std::move(lists));
+  }());
   return manager;
 }
 

@@ -2,6 +2,7 @@
 // camera, a video camera, or a stand-in for tests.
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -20,6 +21,14 @@ class CTwainDevice {
   virtual std::vector<TwainSourceSetting> Settings() { return {}; }
   virtual bool Open() = 0;
   virtual void Close() = 0;
+  // While its source is enabled: a camera streams from Start to Stop.
+  // False when it cannot start.
+  virtual bool Start() { return true; }
+  virtual void Stop() {}
+  // A live picture for its window (video cameras): from WatchPreview until
+  // Stop each frame goes to `show`, a packed 24-bit DIB that `show` owns.
+  virtual bool HasPreview() const { return false; }
+  virtual void WatchPreview(std::function<void(HGLOBAL frame)> show) {}
   // One picture with the settings' chosen entries: a packed 24-bit DIB, or
   // null when the device failed.
   virtual HGLOBAL Capture(const std::vector<int>& chosen) = 0;

@@ -39,6 +39,7 @@ CTwainSourceManager::CTwainSourceManager(std::unique_ptr<CTwainDeviceList> devic
 
 CTwainSourceManager::~CTwainSourceManager() {
   MemoryBlockFree(m_image);
+  if (m_state >= 5 && m_open < m_devices.size()) m_devices[m_open]->Stop();
   if (m_state >= 4 && m_open < m_devices.size()) m_devices[m_open]->Close();
 }
 
@@ -238,8 +239,9 @@ TW_UINT16 CTwainSourceManager::Source(TW_UINT32 group, TW_UINT16 argumentType, T
 
 TW_UINT16 CTwainSourceManager::Enable(const TW_USERINTERFACE* ui) {
   if (m_state != 4) return Fail(TWCC_SEQERROR);
-  m_state = 5;
   CTwainDevice& device = *m_devices[m_open];
+  if (!device.Start()) return Fail(TWCC_OPERATIONERROR);
+  m_state = 5;
   if (!ui->ShowUI || !m_parent) {
     TakePicture({});
     return TWRC_SUCCESS;
@@ -250,12 +252,16 @@ TW_UINT16 CTwainSourceManager::Enable(const TW_USERINTERFACE* ui) {
   window.settings = device.Settings();
   window.onAction = [this](const std::vector<int>& chosen) { TakePicture(chosen); };
   window.onClose = [this] { Post(MSG_CLOSEDSREQ); };
+  if (device.HasPreview())
+    window.watchPreview = [&device](std::function<void(HGLOBAL)> show) { device.WatchPreview(std::move(show)); };
   m_windowShown = true;
   m_parent->ShowSourceWindow(std::move(window));
   return TWRC_SUCCESS;
 }
 
 void CTwainSourceManager::Disable() {
+  // The stream stops first, so no frame reaches a window on its way out.
+  m_devices[m_open]->Stop();
   if (m_windowShown && m_parent) m_parent->CloseSourceWindow();
   m_windowShown = false;
   MemoryBlockFree(m_image);

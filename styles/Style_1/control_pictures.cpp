@@ -191,19 +191,20 @@ void AddSlider(CZipResourceWriter& style, const std::string& base, bool horizont
   AddPicture(style, base + "_TRACK", groove(Mix(kAccent, kBrightInk, 0.2), kAccentDark));
 }
 
-void AddThumbnailList(CZipResourceWriter& style, const std::string& base, int cell, int listLength) {
+void AddThumbnailList(CZipResourceWriter& style, const std::string& base, int cell, int listLength, int cellHeight) {
   using namespace theme;
+  const int height = cellHeight > 0 ? cellHeight : cell;
   auto frame = [&](Rgb edge, double width) {
-    Canvas picture(cell, cell);
-    picture.RoundRectOutline(0.5, 0.5, cell - 0.5, cell - 0.5, 5, width, edge);
+    Canvas picture(cell, height);
+    picture.RoundRectOutline(0.5, 0.5, cell - 0.5, height - 0.5, 5, width, edge);
     return picture;
   };
   AddPicture(style, base + "_NORMAL", frame(kEdge, 1));
   AddPicture(style, base + "_FOCUSED", frame(Mix(kAccent, kBrightInk, 0.4), 2));
   AddPicture(style, base + "_SELECTED", frame(kAccent, 3));
   // The list paints its cells opaque: the corners take the panel's colour.
-  Canvas empty(cell, cell, kPanelBottom);
-  empty.RoundRect(0.5, 0.5, cell - 0.5, cell - 0.5, 5, Rgb{38, 43, 57}, Rgb{34, 38, 51});
+  Canvas empty(cell, height, kPanelBottom);
+  empty.RoundRect(0.5, 0.5, cell - 0.5, height - 0.5, 5, Rgb{38, 43, 57}, Rgb{34, 38, 51});
   AddPicture(style, base + "_BACK", empty);
 
   const int bar = 12;

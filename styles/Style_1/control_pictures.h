@@ -54,7 +54,9 @@ void AddRoundRegion(CZipResourceWriter& style, const std::string& base, int side
 // A slider's thumb, thumb under the mouse, groove background and the lit
 // groove ("_TRACK") shown from the slider's first end to the thumb.
 void AddSlider(CZipResourceWriter& style, const std::string& base, bool horizontal, int length);
-// A thumbnail list's cell frames and scroll pictures.
-void AddThumbnailList(CZipResourceWriter& style, const std::string& base, int cell, int listLength);
+// A thumbnail list's cell frames and scroll pictures; the cells are `cell`
+// wide and, when `cellHeight` is given, that tall (room for a caption).
+void AddThumbnailList(CZipResourceWriter& style, const std::string& base, int cell, int listLength,
+                      int cellHeight = 0);
 
 void AddPicture(CZipResourceWriter& style, const std::string& name, const Canvas& picture);

@@ -151,6 +151,13 @@ void AddDialogs(CZipResourceWriter& style) {
   for (int i = 0; i < 4; ++i)
     AddPushButton(style, projections[i], {72, 80, ButtonShape::kRounded, theme::kAccent, captions[i]},
                   ProjectionGlyph(i));
+  // The enabled source's window and the device list, whose cells leave a
+  // line under the picture for the device's number.
+  const Labelled source[] = {{"SOURCE_PHOTO", "Take photo"}, {"SOURCE_SCAN", "Scan"}, {"SOURCE_CLOSE", "Close"}};
+  for (const Labelled& button : source)
+    AddPushButton(style, button.base, {88, 48, ButtonShape::kRounded, theme::kAccent, button.label},
+                  GlyphFor(button.base, ""));
+  AddThumbnailList(style, "DEVICELIST", 56, 110, 72);
 }
 
 void AddText(CZipResourceWriter& style, const char* name, const char* type, const std::string& text) {

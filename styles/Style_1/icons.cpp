@@ -474,6 +474,20 @@ const std::map<std::string, Drawing>& Drawings() {
        }},
       {"PREVIEW_OK", Check},
       {"PREVIEW_CANCEL", Cross},
+      // A source's window: take the photo, scan, close.
+      {"SOURCE_PHOTO",
+       [](Pen& p) {  // a camera with its lens and flash
+         p.Box(2.5, 7.5, 21.5, 19.5);
+         p.Arc(12, 13.5, 3.8, 0, 360);
+         p.Box(15.5, 4.5, 19.5, 7.5, 0.5);
+       }},
+      {"SOURCE_SCAN",
+       [](Pen& p) {  // a flat-bed scanner, its lid raised, its light bar
+         p.Box(2.5, 13.5, 21.5, 20.5);
+         p.Line(2.5, 13.5, 19.5, 4.5);
+         p.Line(5.5, 17, 18.5, 17, 1.4);
+       }},
+      {"SOURCE_CLOSE", Cross},
       {"FONTBOLD",
        [](Pen& p) {
          p.Line(7.5, 4, 7.5, 20, 1.3);

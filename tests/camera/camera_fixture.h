@@ -27,6 +27,12 @@ class CScriptedUser : public CTwainParent, public CTwainMessageLoop {
   }
   void ShowSourceWindow(TwainSourceWindow shown) override {
     shownSettings = shown.settings;
+    // A live picture is watched as the program's window does.
+    if (shown.watchPreview)
+      shown.watchPreview([this](HGLOBAL frame) {
+        ++previewFrames;
+        MemoryBlockFree(frame);
+      });
     window = std::move(shown);
     ++windowsShown;
   }
@@ -65,7 +71,7 @@ class CScriptedUser : public CTwainParent, public CTwainMessageLoop {
   std::vector<std::string> offered;
   std::vector<TwainSourceSetting> shownSettings;
   int offeredCurrent = -1;
-  int windowsShown = 0, broughtToTop = 0, pumps = 0, dispatched = 0;
+  int windowsShown = 0, broughtToTop = 0, pumps = 0, dispatched = 0, previewFrames = 0;
 
  private:
   void Deliver(CTwainCamera& camera) {

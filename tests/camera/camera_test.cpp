@@ -5,6 +5,7 @@
 
 #include "imagelib/dib.h"
 #include "tests/imagelib/test_images.h"
+#include "tests/camera/camera_expectations.h"
 #include "tests/camera/camera_fixture.h"
 #include "tests/camera/strip_camera.h"
 
@@ -12,31 +13,6 @@ namespace {
 
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;
-
-const std::string kOpenDsm = "DAT_PARENT MSG_OPENDSM";
-const std::string kCloseDsm = "DAT_PARENT MSG_CLOSEDSM";
-const std::string kOpenDs = "DAT_IDENTITY MSG_OPENDS";
-const std::string kCloseDs = "DAT_IDENTITY MSG_CLOSEDS";
-const std::string kSetCap = "DAT_CAPABILITY MSG_SET -> source";
-const std::string kEnable = "DAT_USERINTERFACE MSG_ENABLEDS -> source";
-const std::string kDisable = "DAT_USERINTERFACE MSG_DISABLEDS -> source";
-const std::string kEvent = "DAT_EVENT MSG_PROCESSEVENT -> source";
-const std::string kEndXfer = "DAT_PENDINGXFERS MSG_ENDXFER -> source";
-const std::string kReset = "DAT_PENDINGXFERS MSG_RESET -> source";
-const std::string kStatusOfSource = "DAT_STATUS MSG_GET -> source";
-const std::string kStatusOfManager = "DAT_STATUS MSG_GET";
-
-// The picture the stand-in devices give, pixel by pixel.
-void ExpectFakePicture(const CLayer* photo, int width, int height) {
-  ASSERT_NE(photo, nullptr);
-  CDib& image = *photo->GetImage();
-  ASSERT_EQ(image.GetSize(), CSize(width, height));
-  for (int y = 0; y < height; ++y)
-    for (int x = 0; x < width; ++x)
-      ASSERT_EQ(testimages::PixelAt(image, x, y),
-                (testimages::Bgr{200, static_cast<unsigned char>(y * 50), static_cast<unsigned char>(x * 40)}))
-          << x << "," << y;
-}
 
 TEST_F(CameraTest, TheCameraStartsWithTheStandardsIdentityInStateOne) {
   ASSERT_NE(fake, nullptr) << "the stand-in manager did not load";

@@ -19,6 +19,11 @@ struct FakeTwainControl {
   bool captureFails = false;
   int width = 6, height = 5;
   std::vector<std::string> openedDevices;
+  // One video camera instead, over a stand-in stream of the same picture.
+  bool video = false;
+  bool videoStartFails = false;
+  int videoStarts = 0, videoStops = 0;
+  bool videoStreaming = false;
 
   void Reset() { *this = FakeTwainControl{}; }
 };

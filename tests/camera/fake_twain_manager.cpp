@@ -1,11 +1,13 @@
 // A source manager plug-in for tests: the real manager over stand-in
-// devices that give a fixed picture, recording every triplet and failing
+// devices that give a fixed picture (or the real video device over a
+// stand-in stream of it), recording every triplet and failing
 // the ones a test names.
 #include <cstring>
 #include <filesystem>
 
 #include "platform/core/dib_header.h"
 #include "platform/twain/twain_source_manager.h"
+#include "platform/twain/video_device.h"
 #include "tests/camera/fake_twain_control.h"
 
 namespace {
@@ -50,6 +52,53 @@ std::string MessageName(TW_UINT16 msg) {
   }
 }
 
+// Pixel (x, y) top-down is (red x * 40, green y * 50, blue 200).
+HGLOBAL FakePicture() {
+  const int width = g_control.width, height = g_control.height;
+  const std::size_t rowLength = (static_cast<std::size_t>(width) * 3 + 3) & ~std::size_t{3};
+  HGLOBAL block = MemoryBlockAlloc(sizeof(BITMAPINFOHEADER) + rowLength * height);
+  MemoryBlockLockGuard lock(block);
+  BITMAPINFOHEADER header{};
+  header.biSize = sizeof header;
+  header.biWidth = width;
+  header.biHeight = height;
+  header.biPlanes = 1;
+  header.biBitCount = 24;
+  std::memcpy(lock.address(), &header, sizeof header);
+  for (int y = 0; y < height; ++y)
+    for (int x = 0; x < width; ++x) {
+      unsigned char* pixel = lock.address() + sizeof header + (height - 1 - y) * rowLength + 3 * x;
+      pixel[0] = 200;
+      pixel[1] = static_cast<unsigned char>(y * 50);
+      pixel[2] = static_cast<unsigned char>(x * 40);
+    }
+  return block;
+}
+
+// A webcam's stream that shows the fixed picture: one frame as soon as
+// somebody watches, and the same frame for a photo.
+class CFixedFrameSource : public CVideoFrameSource {
+ public:
+  std::string Description() const override { return "Fake webcam"; }
+  bool Start() override {
+    ++g_control.videoStarts;
+    if (g_control.videoStartFails) return false;
+    g_control.videoStreaming = true;
+    return true;
+  }
+  void Stop() override {
+    ++g_control.videoStops;
+    g_control.videoStreaming = false;
+  }
+  void SetFrameReceiver(std::function<void(HGLOBAL)> receive) override {
+    if (receive && g_control.videoStreaming) receive(FakePicture());
+  }
+  HGLOBAL NewestFrame() override {
+    if (g_control.captureFails || !g_control.videoStreaming) return nullptr;
+    return FakePicture();
+  }
+};
+
 class CFakeDevice : public CTwainDevice {
  public:
   explicit CFakeDevice(int number) : m_name("Fake camera " + std::to_string(number)) {}
@@ -60,29 +109,7 @@ class CFakeDevice : public CTwainDevice {
     return true;
   }
   void Close() override {}
-  // Pixel (x, y) top-down is (red x * 40, green y * 50, blue 200).
-  HGLOBAL Capture(const std::vector<int>&) override {
-    if (g_control.captureFails) return nullptr;
-    const int width = g_control.width, height = g_control.height;
-    const std::size_t rowLength = (static_cast<std::size_t>(width) * 3 + 3) & ~std::size_t{3};
-    HGLOBAL block = MemoryBlockAlloc(sizeof(BITMAPINFOHEADER) + rowLength * height);
-    MemoryBlockLockGuard lock(block);
-    BITMAPINFOHEADER header{};
-    header.biSize = sizeof header;
-    header.biWidth = width;
-    header.biHeight = height;
-    header.biPlanes = 1;
-    header.biBitCount = 24;
-    std::memcpy(lock.address(), &header, sizeof header);
-    for (int y = 0; y < height; ++y)
-      for (int x = 0; x < width; ++x) {
-        unsigned char* pixel = lock.address() + sizeof header + (height - 1 - y) * rowLength + 3 * x;
-        pixel[0] = 200;
-        pixel[1] = static_cast<unsigned char>(y * 50);
-        pixel[2] = static_cast<unsigned char>(x * 40);
-      }
-    return block;
-  }
+  HGLOBAL Capture(const std::vector<int>&) override { return g_control.captureFails ? nullptr : FakePicture(); }
 
  private:
   std::string m_name;
@@ -92,6 +119,10 @@ class CFakeDeviceList : public CTwainDeviceList {
  public:
   std::vector<std::unique_ptr<CTwainDevice>> Devices() override {
     std::vector<std::unique_ptr<CTwainDevice>> devices;
+    if (g_control.video) {
+      devices.push_back(std::make_unique<CVideoDevice>(std::make_unique<CFixedFrameSource>()));
+      return devices;
+    }
     for (int i = 0; i < g_control.devices; ++i) devices.push_back(std::make_unique<CFakeDevice>(i + 1));
     return devices;
   }

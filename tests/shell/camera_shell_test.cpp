@@ -7,6 +7,7 @@
 #include <dlfcn.h>
 
 #include "app/shell/camera/camera_dialogs.h"
+#include "app/shell/camera/source_window.h"
 #include "app/shell/frame/command_ids.h"
 #include "controls/zor_dib_list_ctrl.h"
 #include "platform/core/twain_manager_library.h"
@@ -20,6 +21,9 @@ using ::testing::ElementsAre;
 class CameraCommands : public StartupTest {
  protected:
   void Start(bool withManager) {
+    // The source window's buttons, which the panels' pictures do not cover.
+    for (const char* base : {"SOURCE_PHOTO_D1", "SOURCE_SCAN_D1", "SOURCE_CLOSE_D1"})
+      style.AddResource(base, "bmpimage", SolidPictureWithBlackEdge(8, 8, RGB(200, 200, 200)));
     if (withManager) {
       std::filesystem::copy_file(KELVORA_FAKE_TWAIN, root.File("bin/libkvtwain.so"));
       m_library = ::dlopen(root.File("bin/libkvtwain.so").c_str(), RTLD_NOW | RTLD_LOCAL);
@@ -78,6 +82,32 @@ TEST_F(CameraCommands, AcquiringTakesThePictureIntoTheChosenProjectionAndTheFram
   app.ExitInstance();
   EXPECT_THAT(fake->log, ElementsAre("DAT_IDENTITY MSG_CLOSEDS", "DAT_PARENT MSG_CLOSEDSM"));
   EXPECT_EQ(TwainManagerEntry(), nullptr) << "unloaded";
+}
+
+TEST_F(CameraCommands, AWebcamsWindowShowsTheLivePictureAndItsButtonsTakeAndClose) {
+  Start(true);
+  fake->video = true;
+  Camera().SetProjectionChooser([] { return 0; });
+  QTimer::singleShot(0, [this] {
+    CSourceWindow* window = Camera().Link().SourceWindow();
+    ASSERT_NE(window, nullptr);
+    ASSERT_NE(window->Preview(), nullptr);
+    EXPECT_EQ(window->Preview()->Frame().size(), QSize(6, 5));
+    EXPECT_EQ(window->Preview()->Frame().pixel(1, 0), qRgb(40, 0, 200)) << "red x * 40, green y * 50, blue 200";
+    EXPECT_TRUE(window->Settings().empty());
+    SendMessage(window->Buttons(), WM_COMMAND, MAKEWPARAM(kSourceActionId, 0));
+    QTimer::singleShot(0, [this] {
+      SendMessage(Camera().Link().SourceWindow()->Buttons(), WM_COMMAND, MAKEWPARAM(kSourceCloseId, 0));
+    });
+  });
+  Command(ID_CAMERA_ACQUIRE);
+  EXPECT_EQ(Camera().Camera().State(), 4);
+  EXPECT_EQ(Camera().Link().SourceWindow(), nullptr);
+  EXPECT_FALSE(fake->videoStreaming) << "the camera stopped with its window";
+  const CLayer* photo = app.MainFrame()->Document()->GetProjection(0)->GetPhoto();
+  ASSERT_NE(photo, nullptr);
+  EXPECT_EQ(photo->GetImage()->GetSize(), CSize(6, 5));
+  EXPECT_TRUE(MessageTexts().empty());
 }
 
 TEST_F(CameraCommands, CancellingTheProjectionDialogDoesNothing) {

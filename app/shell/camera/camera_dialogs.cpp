@@ -1,10 +1,7 @@
 #include "app/shell/camera/camera_dialogs.h"
 
-#include <QComboBox>
 #include <QDialogButtonBox>
-#include <QFormLayout>
 #include <QLabel>
-#include <QPushButton>
 #include <QVBoxLayout>
 
 #include "controls/zor_button.h"
@@ -84,7 +81,8 @@ CDeviceChoiceDialog::CDeviceChoiceDialog(const std::vector<std::string>& names, 
   Ui::DeviceChoiceDialog form;
   form.setupUi(this);
   m_list = new CZORDibListCtrl(this);
-  m_list->SubclassDlgItem(kDeviceListId, this, CPoint(4, 4), true, 0, 1, false);
+  // The cells leave a line under the camera for its number.
+  m_list->SubclassDlgItem(kDeviceListId, this, CPoint(8, 4), true, 0, 1, false);
   // Device names are long; the thumbnails carry numbers, the label the names.
   QString legend;
   for (std::size_t i = 0; i < names.size(); ++i) {
@@ -98,41 +96,3 @@ CDeviceChoiceDialog::CDeviceChoiceDialog(const std::vector<std::string>& names, 
 }
 
 int CDeviceChoiceDialog::Chosen() const { return m_list->GetCurSel(); }
-
-CSourceWindow::CSourceWindow(TwainSourceWindow window, QWidget* parent)
-    : QDialog(parent), m_spec(std::move(window)) {
-  setWindowTitle(QString::fromStdString(m_spec.title));
-  setModal(false);
-  auto* layout = new QVBoxLayout(this);
-  auto* form = new QFormLayout;
-  for (const TwainSourceSetting& setting : m_spec.settings) {
-    auto* box = new QComboBox(this);
-    for (const std::string& choice : setting.choices) box->addItem(QString::fromStdString(choice));
-    box->setCurrentIndex(setting.chosen);
-    form->addRow(QString::fromStdString(setting.label), box);
-    m_settings.push_back(box);
-  }
-  layout->addLayout(form);
-  auto* buttons = new QDialogButtonBox(this);
-  QPushButton* take = buttons->addButton(QString::fromStdString(m_spec.actionText), QDialogButtonBox::AcceptRole);
-  take->setDefault(true);
-  buttons->addButton(QDialogButtonBox::Close);
-  connect(take, &QPushButton::clicked, this, &CSourceWindow::TakePicture);
-  connect(buttons, &QDialogButtonBox::rejected, this, &CSourceWindow::reject);
-  layout->addWidget(buttons);
-  resize(360, sizeHint().height());
-}
-
-void CSourceWindow::TakePicture() {
-  std::vector<int> chosen;
-  for (QComboBox* box : m_settings) chosen.push_back(box->currentIndex());
-  if (m_spec.onAction) m_spec.onAction(chosen);
-}
-
-// Closing is the source's request to the application; the window goes
-// when the application disables the source.
-void CSourceWindow::reject() {
-  if (m_closing) return;
-  m_closing = true;
-  if (m_spec.onClose) m_spec.onClose();
-}

@@ -1,8 +1,7 @@
-// The windows of an acquisition: the projection dialog with its four
-// skinned buttons, the list of devices the source manager offers, and an
-// enabled source's window with its settings and its "Scan" or "Take photo"
-// button. Their choices are plain values so the frame's logic is tested
-// without them.
+// The dialogs of an acquisition: the projection dialog with its four
+// skinned buttons and the list of devices the source manager offers (the
+// enabled source's own window is source_window.h). Their choices are plain
+// values so the frame's logic is tested without them.
 #pragma once
 
 #include <QDialog>
@@ -12,10 +11,8 @@
 #include <string>
 #include <vector>
 
-#include "platform/core/twain_parent.h"
 #include "platform/qt/wnd.h"
 
-class QComboBox;
 class CZORDibListCtrl;
 
 // Button ids of the projection dialog and the face projection each picks.
@@ -49,20 +46,4 @@ class CDeviceChoiceDialog : public QDialog {
 
  private:
   CZORDibListCtrl* m_list;
-};
-
-// Not modal: the application's loop keeps running while it shows.
-class CSourceWindow : public QDialog {
- public:
-  CSourceWindow(TwainSourceWindow window, QWidget* parent = nullptr);
-  // The button's press with the settings chosen.
-  void TakePicture();
-  const TwainSourceWindow& Spec() const { return m_spec; }
-  // Closing asks the source to close; the window goes when it is disabled.
-  void reject() override;
-
- private:
-  TwainSourceWindow m_spec;
-  std::vector<QComboBox*> m_settings;
-  bool m_closing = false;
 };

@@ -15,6 +15,7 @@
 
 #include "app/shell/camera/camera_dialogs.h"
 #include "app/shell/camera/frame_camera.h"
+#include "app/shell/camera/source_window.h"
 #include "platform/core/twain_parent.h"
 
 class QEventLoop;
