@@ -18,6 +18,7 @@
 #include "app/shell/panels/panel_table.h"
 #include "app/shell/panels/skin_panel.h"
 #include "controls/skin_resources.h"
+#include "controls/zor_button.h"
 #include "imagelib/dib.h"
 #include "platform/core/message_box.h"
 #include "platform/core/zip_resource_module.h"
@@ -147,6 +148,50 @@ TEST_F(PanelStyleTest, BarsLongerThanTheirPictureCarryItsFarEdgeOn) {
     EXPECT_EQ(shown.pixelColor(beyond), shown.pixelColor(edge)) << templateId;
     EXPECT_NE(shown.pixelColor(beyond), QColor(Qt::black)) << templateId;
   }
+  SetImageInstance(nullptr);
+}
+
+// On a screen of twice the density the bar shows the style's double
+// pictures pixel for pixel: its background and a button's frame, each over
+// the logical place of its plain picture.
+TEST_F(PanelStyleTest, BarsAndButtonsShowTheDoublePicturesAtDoubleDensity) {
+  CRecordingMessageBoxService messages;
+  SetImageInstance(s_style);
+  const PanelSpec* spec = nullptr;
+  for (const PanelSpec& candidate : PanelTable())
+    if (candidate.templateId == 102u) spec = &candidate;  // the top bar
+  ASSERT_TRUE(spec);
+  QWidget frame;
+  CSkinPanel panel(*spec, &frame);
+  ASSERT_TRUE(panel.Create(SetUpPanelTemplate));
+  const CZORButton* undo = nullptr;
+  for (const CZORButton* button : panel.findChildren<CZORButton*>())
+    if (button->GetWindowText() == "TOOL_UNDO") undo = button;
+  ASSERT_TRUE(undo);
+  panel.resize(PictureSize(spec->pattern).cx, PictureSize(spec->pattern).cy);
+  QImage shown(panel.size() * 2, QImage::Format_RGB32);
+  shown.setDevicePixelRatio(2);
+  panel.render(&shown);
+
+  CDib background, button;
+  ASSERT_TRUE(background.LoadFromResource(ScaledResourceName(spec->pattern, 2).c_str(), "", s_style));
+  ASSERT_TRUE(button.LoadFromResource("TOOL_UNDO_D1@2x", "", s_style));
+  auto pixel = [](CDib& picture, int x, int y) {
+    const unsigned char* bgr =
+        picture.LockBits() + static_cast<std::size_t>(picture.Height() - 1 - y) * picture.RowLength() + 3 * x;
+    QColor colour(bgr[2], bgr[1], bgr[0]);
+    picture.UnlockBits();
+    return colour;
+  };
+  const QPoint origin = undo->pos() * 2;
+  int differing = 0;
+  for (int y = 0; y < button.Height(); ++y)
+    for (int x = 0; x < button.Width(); ++x) {
+      QColor expected = pixel(button, x, y);
+      if (expected == QColor(Qt::black)) expected = pixel(background, origin.x() + x, origin.y() + y);
+      differing += shown.pixelColor(origin.x() + x, origin.y() + y) != expected;
+    }
+  EXPECT_EQ(differing, 0);
   SetImageInstance(nullptr);
 }
 
