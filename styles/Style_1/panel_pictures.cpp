@@ -167,7 +167,8 @@ Canvas MakeupShape(const std::string& type, int scale) {
 
 // The sign dialog: a panel with its heading and the sign's pen beside it,
 // and a footer band under a hairline where OK and Cancel sit. The dialog is
-// laid out to this picture's size (kSignSize in the program's dialog).
+// as large as this picture: its fields start under the 56-row heading band
+// and its buttons sit on the 48-row footer.
 Canvas SignBackground(int scale) {
   constexpr int kWidth = 400, kHeight = 300, kFooter = 48;
   Canvas sign = Panel(scale, kWidth, kHeight, Edge::kTop, "Sign");
@@ -176,9 +177,9 @@ Canvas SignBackground(int scale) {
   sign.FillRect(0, kHeight - kFooter, kWidth, kHeight - kFooter + 1, theme::kEdge);
   // The pen signing, in the accent, at the heading's height on the right.
   Glyph pen = IconGlyph("PREVIEW_SELECTSIGN");
-  if (pen) pen(sign, kWidth - 16 - 28, 8, 28, theme::kAccent);
+  if (pen) pen(sign, kWidth - 12 - 28, 8, 28, theme::kAccent);
   // A faint rule under the heading band ties the fields to it.
-  sign.FillRect(16, 44, kWidth - 16, 45, Mix(theme::kPanelTop, theme::kEdge, 0.6));
+  sign.FillRect(12, 44, kWidth - 12, 45, Mix(theme::kPanelTop, theme::kEdge, 0.6));
   return sign;
 }
 

@@ -7,9 +7,12 @@
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QSlider>
 
+#include <filesystem>
 #include <memory>
 #include <ostream>
 #include <string>
@@ -17,6 +20,7 @@
 
 #include "app/shell/panels/panel_table.h"
 #include "app/shell/panels/skin_panel.h"
+#include "app/shell/sign_dialog.h"
 #include "controls/skin_resources.h"
 #include "controls/zor_button.h"
 #include "imagelib/dib.h"
@@ -192,6 +196,40 @@ TEST_F(PanelStyleTest, BarsAndButtonsShowTheDoublePicturesAtDoubleDensity) {
       differing += shown.pixelColor(origin.x() + x, origin.y() + y) != expected;
     }
   EXPECT_EQ(differing, 0);
+  SetImageInstance(nullptr);
+}
+
+// The sign dialog takes its picture's size and keeps its fields between the
+// picture's heading band and its footer band, its buttons on the footer.
+TEST_F(PanelStyleTest, SignDialogLaysItsFieldsOutOnItsPicture) {
+  CRecordingMessageBoxService messages;
+  SetImageInstance(s_style);
+  const std::string profile = (std::filesystem::temp_directory_path() / "kelvora-sign-layout.ini").string();
+  CSignDialog dialog(profile);
+  dialog.show();
+  CSize picture = PictureSize("IDB_SELECTSIGN");
+  ASSERT_EQ(dialog.size(), QSize(picture.cx, picture.cy));
+  const int headingBand = 56, footerTop = picture.cy - 48;
+  for (const QWidget* field : {static_cast<QWidget*>(dialog.TextField()), static_cast<QWidget*>(dialog.FontList())})
+    EXPECT_GE(field->geometry().top(), headingBand);
+  QWidget* preview = nullptr;
+  for (QWidget* child : dialog.findChildren<QWidget*>())
+    if (child->property("controlId").toInt() == 1221) preview = child;
+  ASSERT_TRUE(preview);
+  EXPECT_LT(preview->geometry().bottom(), footerTop) << "the preview stops short of the footer";
+  EXPECT_GE(preview->height(), 70);
+  for (const QPushButton* button : dialog.findChildren<QPushButton*>()) {
+    QRect place(button->mapTo(&dialog, QPoint(0, 0)), button->size());
+    EXPECT_GT(place.top(), footerTop) << "buttons sit on the footer band";
+    EXPECT_LE(place.bottom(), picture.cy);
+  }
+  if (qEnvironmentVariableIsSet("SIGN_SHOT")) {
+    QImage shot(dialog.size() * 2, QImage::Format_RGB32);
+    shot.setDevicePixelRatio(2);
+    dialog.render(&shot);
+    shot.save(qEnvironmentVariable("SIGN_SHOT"));
+    dialog.grab().save(qEnvironmentVariable("SIGN_SHOT") + ".1x.png");
+  }
   SetImageInstance(nullptr);
 }
 
