@@ -223,13 +223,6 @@ TEST_F(PanelStyleTest, SignDialogLaysItsFieldsOutOnItsPicture) {
     EXPECT_GT(place.top(), footerTop) << "buttons sit on the footer band";
     EXPECT_LE(place.bottom(), picture.cy);
   }
-  if (qEnvironmentVariableIsSet("SIGN_SHOT")) {
-    QImage shot(dialog.size() * 2, QImage::Format_RGB32);
-    shot.setDevicePixelRatio(2);
-    dialog.render(&shot);
-    shot.save(qEnvironmentVariable("SIGN_SHOT"));
-    dialog.grab().save(qEnvironmentVariable("SIGN_SHOT") + ".1x.png");
-  }
   SetImageInstance(nullptr);
 }
 
