@@ -11,6 +11,7 @@
 #include <array>
 #include <memory>
 #include <optional>
+#include <vector>
 
 #include "app/document/default_placements.h"
 #include "app/document/document_host.h"
@@ -109,6 +110,13 @@ class CKelvoraDoc {
   void UpdateView(const CRect& rect);
   // The whole client area.
   void UpdateWholeView();
+  // While `layer` is dragged, ComposeToView composes only it and the layers
+  // over it: those under it are composed once here, over the whole client
+  // area, and kept until EndLayerDrag. The document must not change
+  // otherwise in between; a change of projection, set or draw order, or of
+  // the background's size, goes back to composing everything.
+  void BeginLayerDrag(const CLayer& layer);
+  void EndLayerDrag();
   // A new raster of a projection with its layers, over `base` (document
   // (0, 0) at its corner) or white; null without a photo.
   std::unique_ptr<CDib> RenderProjection(const CProjection& projection, const CRect* area = nullptr,
@@ -198,5 +206,17 @@ class CKelvoraDoc {
   std::array<ContourColours, 3> m_contourColours{};
   std::array<ContourColours, 2> m_selectionColours{};
   std::unique_ptr<CDib> m_composeScratch;  // reused by ComposeToView
+  // The layers under a dragged layer, composed (see BeginLayerDrag).
+  struct ComposedUnderDrag {
+    const CLayer* dragged = nullptr;
+    const CProjection* projection = nullptr;
+    std::vector<const CLayer*> under;
+    std::unique_ptr<CDib> raster;
+  };
+  std::unique_ptr<ComposedUnderDrag> m_composedUnderDrag;
+  // How many of `layers` (bottom first) the kept raster holds; 0 when it
+  // does not serve them.
+  std::size_t KeptLayersUnderDrag(const std::vector<const CLayer*>& layers, const CProjection& projection,
+                                  CSize backgroundSize) const;
   std::array<int, kProjectionCount> m_fittedFaceShapes{};
 };

@@ -4,6 +4,7 @@
 // Only the rectangle that changed is recomposed, from a copy of the
 // background's part of it; a push writes only inside the raster it is given,
 // so every layer can be pushed whether or not it meets the rectangle.
+#include <algorithm>
 #include <cmath>
 #include <vector>
 
@@ -64,12 +65,49 @@ void CKelvoraDoc::ComposeToView(CDC* target, CRect rect, bool quiet) {
   // The scratch raster is kept: a fresh screen-sized raster per
   // recomposition costs more than composing some of the layers.
   if (!m_composeScratch) m_composeScratch = std::make_unique<CDib>();
-  if (!CopyPartInto(*background, part, *m_composeScratch)) {
+  std::span<const CLayer* const> toPush(layers);
+  CDib* base = background;
+  if (const std::size_t kept = KeptLayersUnderDrag(layers, *projection, background->GetSize())) {
+    base = m_composedUnderDrag->raster.get();
+    toPush = toPush.subspan(kept);
+  }
+  if (!CopyPartInto(*base, part, *m_composeScratch)) {
     CopyBackground(*background, *target, part);
     return;
   }
-  m_composeScratch = PushLayersUnder(layers, std::move(m_composeScratch), part.TopLeft());
+  m_composeScratch = PushLayersUnder(toPush, std::move(m_composeScratch), part.TopLeft());
   m_composeScratch->DrawWithoutStretch(target, part.TopLeft(), m_composeScratch->GetSize());
+}
+
+void CKelvoraDoc::BeginLayerDrag(const CLayer& layer) {
+  m_composedUnderDrag.reset();
+  CDib* background = m_host->GetBackgroundRaster();
+  const CProjection* projection = GetProjection(-1);
+  if (!m_pPhotoLayer || !projection || !background || background->IsEmpty()) return;
+  const std::vector<const CLayer*> layers = LayersInDrawOrder(*projection, m_nMode == kBodySet);
+  const auto dragged = std::find(layers.begin(), layers.end(), &layer);
+  if (dragged == layers.end()) return;
+  auto kept = std::make_unique<ComposedUnderDrag>();
+  kept->dragged = &layer;
+  kept->projection = projection;
+  kept->under.assign(layers.begin(), dragged);
+  auto raster = std::make_unique<CDib>();
+  if (!CopyPartInto(*background, CRect(CPoint(0, 0), background->GetSize()), *raster)) return;
+  kept->raster = PushLayersUnder(kept->under, std::move(raster), CPoint(0, 0));
+  if (kept->raster) m_composedUnderDrag = std::move(kept);
+}
+
+void CKelvoraDoc::EndLayerDrag() { m_composedUnderDrag.reset(); }
+
+std::size_t CKelvoraDoc::KeptLayersUnderDrag(const std::vector<const CLayer*>& layers, const CProjection& projection,
+                                             CSize backgroundSize) const {
+  const ComposedUnderDrag* kept = m_composedUnderDrag.get();
+  if (!kept || kept->projection != &projection || kept->raster->GetSize() != backgroundSize) return 0;
+  const std::size_t count = kept->under.size();
+  if (layers.size() <= count || layers[count] != kept->dragged ||
+      !std::equal(kept->under.begin(), kept->under.end(), layers.begin()))
+    return 0;
+  return count;
 }
 
 void CKelvoraDoc::UpdateView(const CRect& rect) {

@@ -2,17 +2,20 @@
 // pairs, and the anchors alone are hundreds of pairs. It is made fast
 // without changing a byte of the result:
 // - each pair's constants (direction, lengths) are worked out once;
-// - a row's samples are laid out in arrays, in chunks that stay in the
-//   first-level cache, and every pair is applied to a chunk in one loop the
-//   compiler vectorises. Each lane still adds the pairs in their order, and
-//   the file is built without contraction into fused multiply-adds, so every
-//   double is the one the formula gives;
+// - a row is cut into runs of neighbouring pixels, and a run's samples are
+//   laid out as three planes (one per sample column) in arrays that stay in
+//   the first-level cache. Every pair is applied to a plane in one loop the
+//   compiler vectorises, and the tables such a loop reads are laid out by
+//   plane and column, so the lanes load them straight along. Each lane still
+//   adds the pairs in their order, and the file is built without
+//   contraction into fused multiply-adds, so every double is the one the
+//   formula gives;
 // - an anchor (its own source, on whole pixels, upright or level) needs
 //   little of the formula: along it the mapped point is the sample itself,
 //   so one of its two displacements is exactly 0, and for an upright anchor
 //   the other one and the side a sample lies on are the same for a whole
 //   row. What is left are the weights, read from a table where they depend
-//   on the column alone (see AnchorWeights below for why this is exact);
+//   on the column alone (see AnchorTables for why this is exact);
 // - rows are shared among the cores; the calling thread reports progress.
 #include "app/editing/field_warp.h"
 
@@ -33,15 +36,23 @@ using fieldwarp::kWeightBias;
 using fieldwarp::PairConstants;
 using fieldwarp::PairKind;
 
-// The loops over a chunk's lanes, also built for AVX2 (gathers, four lanes).
-#define KV_WARP_LOOP __attribute__((target_clones("avx2", "default")))
+// The loops over a plane's lanes, also built for AVX2 and AVX-512.
+#define KV_WARP_LOOP __attribute__((target_clones("avx512f", "avx2", "default")))
 
-constexpr int kChunkLanes = 3 * 128;  // samples per chunk: 128 pixels
+constexpr int kRunPixels = 128;
+constexpr int kRowPhases = 25;  // the anchors' spacing  // pixels per run: three planes of this many samples
 
-// One pair of no special shape applied to n samples that share the row y.
-KV_WARP_LOOP void ApplyGeneral(const PairConstants& c, double y,
-                                                                     const double* xs, double* sumX, double* sumY,
-                                                                     double* sumW, int n) {
+// One plane of a run: n samples at xs, all on the row y, in columns
+// first..first + n - 1 of sample column s.
+struct Plane {
+  const double* xs;
+  int s, first, n;
+  int Last() const { return first + n - 1; }
+};
+
+// One pair of no special shape applied to a plane.
+KV_WARP_LOOP void ApplyGeneral(const PairConstants& c, double y, const double* xs, double* sumX, double* sumY,
+                               double* sumW, int n) {
   const double ay = y - c.py;
   const double by = y - c.qy;
   for (int i = 0; i < n; ++i) {
@@ -62,25 +73,32 @@ KV_WARP_LOOP void ApplyGeneral(const PairConstants& c, double y,
   }
 }
 
-// The end weights for sorted lanes at quarter positions first..last,
-// measured from an end at endQuarter; null past the table.
-const double* EndRowFor(fieldwarp::EndWeights& ends, double ey, int endQuarter, int first, int last) {
-  const int reach = std::max(std::abs(first - endQuarter), std::abs(last - endQuarter));
-  return reach < ends.Columns() ? ends.Row(ey) : nullptr;
+// Weights from a table, each adding `shift` (or its lane's shift) to sum.
+KV_WARP_LOOP void AddWeighted(const double* weights, double shift, double* sum, double* sumW, int n) {
+  for (int i = 0; i < n; ++i) {
+    sum[i] += weights[i] * shift;
+    sumW[i] += weights[i];
+  }
+}
+
+KV_WARP_LOOP void AddShifted(double weight, const double* shifts, double* sum, double* sumW, int n) {
+  for (int i = 0; i < n; ++i) {
+    sum[i] += weight * shifts[i];
+    sumW[i] += weight;
+  }
+}
+
+KV_WARP_LOOP void AddWeightedShifted(const double* weights, const double* shifts, double* sum, double* sumW, int n) {
+  for (int i = 0; i < n; ++i) {
+    sum[i] += weights[i] * shifts[i];
+    sumW[i] += weights[i];
+  }
 }
 
 // Beyond an anchor's end the weight is measured to that end (endX, ey
 // away); `sum` takes the one displacement that is not 0.
-KV_WARP_LOOP void ApplyBeyondEnd(fieldwarp::EndWeights& ends, double endX, int endQuarter, double ey, double shift,
-                    const double* xs, const int* quarters, double* sum, double* sumW, int n) {
-  if (const double* weights = EndRowFor(ends, ey, endQuarter, quarters[0], quarters[n - 1])) {
-    for (int i = 0; i < n; ++i) {
-      const double w = weights[std::abs(quarters[i] - endQuarter)];
-      sum[i] += w * shift;
-      sumW[i] += w;
-    }
-    return;
-  }
+KV_WARP_LOOP void AddBeyondEnd(double endX, double ey, double shift, const double* xs, double* sum, double* sumW,
+                               int n) {
   for (int i = 0; i < n; ++i) {
     const double ex = xs[i] - endX;
     const double dist = std::sqrt(ex * ex + ey * ey);
@@ -90,88 +108,113 @@ KV_WARP_LOOP void ApplyBeyondEnd(fieldwarp::EndWeights& ends, double endX, int e
   }
 }
 
+KV_WARP_LOOP void AddUprightWrittenOut(double px, double shift, const double* xs, double* sum, double* sumW, int n) {
+  for (int i = 0; i < n; ++i) {
+    const double ax = xs[i] - px;
+    const double w = 1 / (ax * ax + kWeightBias);
+    sum[i] += w * shift;
+    sumW[i] += w;
+  }
+}
+
+void ApplyBeyondEnd(fieldwarp::EndWeights& ends, const double* endRow, int endColumn, double ey, double shift,
+                    const Plane& plane, double* sum, double* sumW) {
+  if (const double* weights = ends.Plane(endRow, plane.s, endColumn, plane.first, plane.Last()))
+    AddWeighted(weights, shift, sum, sumW, plane.n);
+  else
+    AddBeyondEnd(endColumn, ey, shift, plane.xs, sum, sumW, plane.n);
+}
+
 // An upright anchor: the vertical shift and the side are the row's.
-KV_WARP_LOOP void ApplyUpright(const PairConstants& c, const AnchorTables& tables, fieldwarp::EndWeights& ends, double y,
-                  const double* xs, const int* quarters, double* sumY, double* sumW, int n) {
+void ApplyUpright(const PairConstants& c, const AnchorTables& tables, fieldwarp::EndWeights& ends, double y,
+                  const Plane (&planes)[3], double* sumY, double* sumW) {
   const double ay = y - c.py;
   const double u = (ay * c.dy) / c.lengthSquared;
   const double shiftY = (c.spy + u * c.sdy) - y;
   if (u < 0 || u > 1) {
-    if (u < 0)
-      ApplyBeyondEnd(ends, c.px, c.quarterPX, ay, shiftY, xs, quarters, sumY, sumW, n);
-    else
-      ApplyBeyondEnd(ends, c.qx, c.quarterQX, y - c.qy, shiftY, xs, quarters, sumY, sumW, n);
-    return;
-  }
-  const double* weights = tables.UprightWeights(c, quarters[0], quarters[n - 1]);
-  if (weights == nullptr) {  // a column past the table: the weights written out
-    for (int i = 0; i < n; ++i) {
-      const double ax = xs[i] - c.px;
-      const double w = 1 / (ax * ax + kWeightBias);
-      sumY[i] += w * shiftY;
-      sumW[i] += w;
+    const int endColumn = u < 0 ? c.columnP : c.columnQ;
+    const double ey = u < 0 ? ay : y - c.qy;
+    const double* row = ends.Reaches(endColumn, planes[0].first, planes[0].Last()) ? ends.Row(ey) : nullptr;
+    for (const Plane& plane : planes) {
+      const int at = plane.s * kRunPixels;
+      ApplyBeyondEnd(ends, row, endColumn, ey, shiftY, plane, sumY + at, sumW + at);
     }
     return;
   }
+  for (const Plane& plane : planes) {
+    const int at = plane.s * kRunPixels;
+    if (const double* weights = tables.UprightWeights(c, plane.s, plane.first, plane.Last())) {
+      AddWeighted(weights, shiftY, sumY + at, sumW + at, plane.n);
+    } else {  // a column past the table: the weights written out
+      AddUprightWrittenOut(c.px, shiftY, plane.xs, sumY + at, sumW + at, plane.n);
+    }
+  }
+}
+
+// A level anchor with its samples on both sides of an end: each lane takes
+// the weight of its side.
+KV_WARP_LOOP void AddLevelMixed(double inside, const double* fromP, const double* fromQ, const signed char* sides,
+                                const double* shifts, double* sumX, double* sumW, int n) {
   for (int i = 0; i < n; ++i) {
-    const double w = weights[quarters[i]];
-    sumY[i] += w * shiftY;
+    const double w = sides[i] == 0 ? inside : sides[i] < 0 ? fromP[i] : fromQ[i];
+    sumX[i] += w * shifts[i];
+    sumW[i] += w;
+  }
+}
+
+KV_WARP_LOOP void AddLevelMixedWrittenOut(const PairConstants& c, double inside, double ay, double by, const signed char* sides,
+                             const double* shifts, const double* xs, double* sumX, double* sumW, int n) {
+  for (int i = 0; i < n; ++i) {
+    double w = inside;
+    if (sides[i] != 0) {
+      const double ex = xs[i] - (sides[i] < 0 ? c.px : c.qx);
+      const double ey = sides[i] < 0 ? ay : by;
+      const double dist = std::sqrt(ex * ex + ey * ey);
+      w = 1 / (dist * dist + kWeightBias);
+    }
+    sumX[i] += w * shifts[i];
     sumW[i] += w;
   }
 }
 
 // A level anchor: its weight within the segment's span is the row's, and
 // its horizontal shift a column's, from the pair's table.
-KV_WARP_LOOP void ApplyLevel(const PairConstants& c, const AnchorTables& tables, fieldwarp::EndWeights& ends, double y,
-                const double* xs, const int* quarters, const int* columns, double* sumX, double* sumW, int n) {
+void ApplyLevel(const PairConstants& c, const AnchorTables& tables, fieldwarp::EndWeights& ends, double y,
+                const Plane (&planes)[3], double* sumX, double* sumW) {
   const double ay = y - c.py;
   const double by = y - c.qy;
   const double inside = 1 / (ay * ay + kWeightBias);
-  const double* shifts = tables.LevelShifts(c);
-  const signed char* sides = tables.LevelSides(c);
-  const int side = tables.LevelSide(c, columns[0], columns[n - 1]);
-  if (side == 0) {
-    for (int i = 0; i < n; ++i) {
-      sumX[i] += inside * shifts[columns[i]];
-      sumW[i] += inside;
+  const int first = planes[0].first, last = planes[0].Last();
+  const AnchorTables::SideCounts sides = tables.CountSides(c, first, last);
+  if (sides.before == 0 && sides.past == 0) {
+    for (const Plane& plane : planes) {
+      const int at = plane.s * kRunPixels;
+      AddShifted(inside, tables.LevelShifts(c, plane.s, plane.first), sumX + at, sumW + at, plane.n);
     }
     return;
   }
-  if (side != 2) {  // every lane beyond the same end
-    const int endQuarter = side < 0 ? c.quarterPX : c.quarterQX;
-    if (const double* weights = EndRowFor(ends, side < 0 ? ay : by, endQuarter, quarters[0], quarters[n - 1])) {
-      for (int i = 0; i < n; ++i) {
-        const double w = weights[std::abs(quarters[i] - endQuarter)];
-        sumX[i] += w * shifts[columns[i]];
-        sumW[i] += w;
-      }
-      return;
+  // Only the ends some sample lies beyond are measured from.
+  const bool allBefore = sides.before == sides.all, allPast = sides.past == sides.all;
+  const double* rowP = sides.before > 0 && ends.Reaches(c.columnP, first, last) ? ends.Row(ay) : nullptr;
+  const double* rowQ = sides.past > 0 && ends.Reaches(c.columnQ, first, last) ? ends.Row(by) : nullptr;
+  for (const Plane& plane : planes) {
+    const int at = plane.s * kRunPixels;
+    const double* shifts = tables.LevelShifts(c, plane.s, plane.first);
+    const double* fromP = ends.Plane(rowP, plane.s, c.columnP, plane.first, plane.Last());
+    const double* fromQ = ends.Plane(rowQ, plane.s, c.columnQ, plane.first, plane.Last());
+    if (allBefore && fromP != nullptr) {
+      AddWeightedShifted(fromP, shifts, sumX + at, sumW + at, plane.n);
+    } else if (allPast && fromQ != nullptr) {
+      AddWeightedShifted(fromQ, shifts, sumX + at, sumW + at, plane.n);
+    } else if ((fromP != nullptr || sides.before == 0) && (fromQ != nullptr || sides.past == 0)) {
+      // A lane reads its own side's table only; an end no sample lies
+      // beyond lends the other end's table, whose values go unused.
+      AddLevelMixed(inside, fromP ? fromP : fromQ, fromQ ? fromQ : fromP, tables.LevelSides(c, plane.s, plane.first),
+                    shifts, sumX + at, sumW + at, plane.n);
+    } else {
+      AddLevelMixedWrittenOut(c, inside, ay, by, tables.LevelSides(c, plane.s, plane.first), shifts, plane.xs,
+                              sumX + at, sumW + at, plane.n);
     }
-  }
-  const double* fromP = EndRowFor(ends, ay, c.quarterPX, quarters[0], quarters[n - 1]);
-  const double* fromQ = EndRowFor(ends, by, c.quarterQX, quarters[0], quarters[n - 1]);
-  if (fromP != nullptr && fromQ != nullptr) {
-    for (int i = 0; i < n; ++i) {
-      const int column = columns[i];
-      const double w = sides[column] == 0  ? inside
-                       : sides[column] < 0 ? fromP[std::abs(quarters[i] - c.quarterPX)]
-                                           : fromQ[std::abs(quarters[i] - c.quarterQX)];
-      sumX[i] += w * shifts[column];
-      sumW[i] += w;
-    }
-    return;
-  }
-  for (int i = 0; i < n; ++i) {
-    const int column = columns[i];
-    double w = inside;
-    if (sides[column] != 0) {
-      const double ex = xs[i] - (sides[column] < 0 ? c.px : c.qx);
-      const double ey = sides[column] < 0 ? ay : by;
-      const double dist = std::sqrt(ex * ex + ey * ey);
-      w = 1 / (dist * dist + kWeightBias);
-    }
-    sumX[i] += w * shifts[column];
-    sumW[i] += w;
   }
 }
 
@@ -200,27 +243,10 @@ class RowWarper {
     const unsigned char* sourceRow = SourceRow(y);
     unsigned char* row = pixkit::RowPointer(m_c.destinationBits, m_c.rowLength, m_c.height, y);
     std::copy(sourceRow, sourceRow + 3 * m_c.width, row);
-    const auto& spans = (*m_c.spans)[y];
-    m_pixels.clear();
-    for (auto [left, right] : spans)
-      for (int x = std::max(left, 0); x < std::min(right, m_c.width); ++x) m_pixels.push_back(x);
-    const int count = static_cast<int>(m_pixels.size());
-    if (count == 0) return;
-    m_sums.assign(static_cast<std::size_t>(count) * 3, 0);
-    const int n = count * 3;  // three sample columns per pixel
-    m_xs.resize(n);
-    m_quarters.resize(n);
-    m_columns.resize(n);
-    for (int i = 0; i < count; ++i)
-      for (int s = 0; s < 3; ++s) {
-        m_xs[3 * i + s] = m_pixels[i] + kSampleOffsets[s];
-        m_quarters[3 * i + s] = m_c.tables->QuarterIndex(m_pixels[i], s);
-        m_columns[3 * i + s] = m_c.tables->ColumnIndex(m_pixels[i], s);
-      }
-    for (int sy = 0; sy < 3; ++sy)
-      for (int start = 0; start < n; start += kChunkLanes) WarpChunk(y + kSampleOffsets[sy], start, std::min(n - start, kChunkLanes));
-    for (int i = 0; i < count; ++i)
-      for (int k = 0; k < 3; ++k) row[3 * m_pixels[i] + k] = static_cast<unsigned char>(m_sums[3 * i + k] / 9);
+    for (auto [left, right] : (*m_c.spans)[y]) {
+      const int end = std::min(right, m_c.width);
+      for (int x = std::max(left, 0); x < end; x += kRunPixels) WarpRun(y, x, std::min(end - x, kRunPixels), row);
+    }
   }
 
  private:
@@ -228,47 +254,63 @@ class RowWarper {
     return pixkit::RowPointer(const_cast<unsigned char*>(m_c.sourceBits), m_c.rowLength, m_c.height, y);
   }
 
-  void WarpChunk(double sampleY, int start, int n) {
-    const double* xs = &m_xs[start];
-    std::fill_n(m_dx, n, 0.0);
-    std::fill_n(m_dy, n, 0.0);
-    std::fill_n(m_w, n, 0.0);
+  // Pixels first..first + n - 1 of row y.
+  void WarpRun(int y, int first, int n, unsigned char* row) {
+    Plane planes[3];
+    for (int s = 0; s < 3; ++s) {
+      double* xs = &m_xs[s * kRunPixels];
+      for (int i = 0; i < n; ++i) xs[i] = (first + i) + kSampleOffsets[s];
+      planes[s] = Plane{xs, s, first, n};
+    }
+    std::fill_n(m_sums, 3 * n, 0);
+    for (int sy = 0; sy < 3; ++sy) WarpSampleRow(y + kSampleOffsets[sy], planes);
+    for (int i = 0; i < n; ++i)
+      for (int k = 0; k < 3; ++k) row[3 * (first + i) + k] = static_cast<unsigned char>(m_sums[3 * i + k] / 9);
+  }
+
+  void WarpSampleRow(double sampleY, const Plane (&planes)[3]) {
+    std::fill_n(m_dx, 3 * kRunPixels, 0.0);
+    std::fill_n(m_dy, 3 * kRunPixels, 0.0);
+    std::fill_n(m_w, 3 * kRunPixels, 0.0);
     for (const PairConstants& pair : *m_c.pairs) {
       switch (pair.kind) {
         case PairKind::upright:
-          ApplyUpright(pair, *m_c.tables, *m_c.ends, sampleY, xs, &m_quarters[start], m_dy, m_w, n);
+          ApplyUpright(pair, *m_c.tables, *m_c.ends, sampleY, planes, m_dy, m_w);
           break;
         case PairKind::level:
-          ApplyLevel(pair, *m_c.tables, *m_c.ends, sampleY, xs, &m_quarters[start], &m_columns[start], m_dx, m_w,
-                     n);
+          ApplyLevel(pair, *m_c.tables, *m_c.ends, sampleY, planes, m_dx, m_w);
           break;
         case PairKind::general:
-          ApplyGeneral(pair, sampleY, xs, m_dx, m_dy, m_w, n);
+          for (const Plane& plane : planes) {
+            const int at = plane.s * kRunPixels;
+            ApplyGeneral(pair, sampleY, plane.xs, m_dx + at, m_dy + at, m_w + at, plane.n);
+          }
           break;
       }
     }
-    for (int i = 0; i < n; ++i) {
-      double sx = xs[i];
-      double syPos = sampleY;
-      if (m_w[i] != 0) {
-        sx = xs[i] + m_dx[i] / m_w[i];
-        syPos = sampleY + m_dy[i] / m_w[i];
+    for (const Plane& plane : planes) {
+      const int at = plane.s * kRunPixels;
+      for (int i = 0; i < plane.n; ++i) {
+        double sx = plane.xs[i];
+        double syPos = sampleY;
+        if (m_w[at + i] != 0) {
+          sx = plane.xs[i] + m_dx[at + i] / m_w[at + i];
+          syPos = sampleY + m_dy[at + i] / m_w[at + i];
+        }
+        const int u = SourceIndex(sx, m_c.width);
+        const int v = SourceIndex(syPos, m_c.height);
+        if (u < 0 || v < 0) continue;
+        const unsigned char* from = SourceRow(v) + 3 * u;
+        int* sum = &m_sums[3 * i];
+        sum[0] += from[0], sum[1] += from[1], sum[2] += from[2];
       }
-      const int u = SourceIndex(sx, m_c.width);
-      const int v = SourceIndex(syPos, m_c.height);
-      if (u < 0 || v < 0) continue;
-      const unsigned char* from = SourceRow(v) + 3 * u;
-      int* sum = &m_sums[static_cast<std::size_t>((start + i) / 3) * 3];
-      sum[0] += from[0], sum[1] += from[1], sum[2] += from[2];
     }
   }
 
   const RowContext& m_c;
-  std::vector<int> m_pixels;
-  std::vector<int> m_sums;
-  std::vector<double> m_xs;
-  std::vector<int> m_quarters, m_columns;
-  double m_dx[kChunkLanes], m_dy[kChunkLanes], m_w[kChunkLanes];
+  double m_xs[3 * kRunPixels];
+  int m_sums[3 * kRunPixels];
+  double m_dx[3 * kRunPixels], m_dy[3 * kRunPixels], m_w[3 * kRunPixels];
 };
 
 }  // namespace
@@ -292,7 +334,7 @@ bool FieldWarp(CDib& source, CDib& destination, const std::vector<CLinePair>& pa
     top = std::min(top, y);
     bottom = std::max(bottom, y + 1);
   });
-  for (auto& row : spans) std::sort(row.begin(), row.end());  // lanes run left to right
+  for (auto& row : spans) std::sort(row.begin(), row.end());  // runs go left to right
   const std::vector<PairConstants> constants = fieldwarp::Prepare(pairs, width, height, left, std::max(left, right));
   const AnchorTables tables(constants, width, left, std::max(left, right));
   // Anchors end on the area's border or the image's, so distances to their
@@ -301,13 +343,20 @@ bool FieldWarp(CDib& source, CDib& destination, const std::vector<CLinePair>& pa
   const RowContext context{sourceBits.bits(), destinationBits.bits(), width, height, source.RowLength(), &constants,
                            &tables, &ends, &spans};
 
+  // Rows go out 25 apart first: anchors stand every 25 pixels, so such rows
+  // measure from their ends at the same distances and share the tables of
+  // end weights while they are still in the cache.
+  std::vector<int> order(static_cast<std::size_t>(height));
+  for (int y = 0; y < height; ++y) order[y] = y;
+  const auto phase = [top](int y) { return ((y - top) % kRowPhases + kRowPhases) % kRowPhases; };
+  std::stable_sort(order.begin(), order.end(), [&](int a, int b) { return phase(a) < phase(b); });
   std::atomic<int> nextRow{0};
   std::atomic<int> rowsDone{0};
   std::atomic<bool> cancelled{false};
   const auto work = [&](bool reporting) {
     RowWarper warper(context);
-    for (int y = nextRow++; y < height && !cancelled; y = nextRow++) {
-      warper.Warp(y);
+    for (int next = nextRow++; next < height && !cancelled; next = nextRow++) {
+      warper.Warp(order[next]);
       const int done = ++rowsDone;
       if (reporting && progress && !progress(done * 100 / height)) cancelled = true;
     }

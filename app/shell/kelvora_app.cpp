@@ -227,7 +227,7 @@ void CKelvoraApp::PlaceMainWindow(QWidget& frame) {
   QSize size(area.width() * 9 / 10, area.height() * 9 / 10);
   size = size.expandedTo(frame.minimumSize()).boundedTo(frame.maximumSize());
   frame.resize(size);
-  frame.move(area.center() - QPoint(size.width() / 2, size.height() / 2));
+  frame.move(area.x() + (area.width() - size.width()) / 2, area.y() + (area.height() - size.height()) / 2);
 }
 
 int CKelvoraApp::ExitInstance() {

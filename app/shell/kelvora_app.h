@@ -69,6 +69,10 @@ class CKelvoraApp {
   CResourceModule* Style() const { return m_style.get(); }
   const std::string& ProgramFolder() const { return m_programFolder; }
 
+  // Centred on the primary screen at nine tenths of its available size,
+  // within the window's smallest and largest sizes.
+  static void PlaceMainWindow(QWidget& frame);
+
  private:
   void ConnectFrame();
   static QIcon ProgramIcon();
@@ -76,7 +80,6 @@ class CKelvoraApp {
   CSettings m_settings;
   StartupEnvironment m_environment;
   std::unique_ptr<CSingleInstance> m_instance;
-  static void PlaceMainWindow(QWidget& frame);
 
   std::unique_ptr<CResourceModule> m_style;
   std::unique_ptr<CKelvoraDoc> m_document;

@@ -195,6 +195,7 @@ bool CKelvoraView::DragFrame(CQuadTracker& frame, CPoint, int hit, bool rightBut
   CTrackerDragHandler handler(*drag, m_pressPoint, [this, &frame, rotating](CPoint p) {
     if (rotating)
       if (const CTrackerCursor cursor = frame.SetRotateCursor(p.x, p.y); cursor.cursor) setCursor(*cursor.cursor);
+    m_controller.FrameMoved();
     repaint();
   });
   RunDragLoop(this, handler);

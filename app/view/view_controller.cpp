@@ -103,9 +103,30 @@ bool CViewController::DragAndRecompose(CQuadTracker& frame, CLayer* layer, CPoin
   if (hit == CQuadTracker::kHitNothing && !allowRotate) return false;
   if (IsSideHit(hit) && !allowSides) return false;
   const CRect before = frame.GetBoundingRect();
-  if (!m_window.DragFrame(frame, p, hit, rightButton)) return false;
-  if (layer) m_document.UpdateView(UnionOf(before, frame.GetBoundingRect()));
-  return true;
+  if (layer && !rightButton) {
+    m_document.BeginLayerDrag(*layer);
+    m_liveDrag = LiveDrag{layer, before, before};
+  }
+  const bool changed = m_window.DragFrame(frame, p, hit, rightButton);
+  CRect touched = before;
+  if (m_liveDrag) {
+    touched = m_liveDrag->touched;
+    m_liveDrag.reset();
+    m_document.EndLayerDrag();
+  }
+  // Composed once more without the kept layers, so the picture is exactly
+  // what a whole recomposition gives.
+  if (layer && (changed || touched != before)) m_document.UpdateView(UnionOf(UnionOf(before, touched), frame.GetBoundingRect()));
+  return changed;
+}
+
+void CViewController::FrameMoved() {
+  if (!m_liveDrag) return;
+  const CRect now = m_liveDrag->layer->GetBoundingRect();
+  const CRect changed = UnionOf(m_liveDrag->shown, now);
+  m_liveDrag->shown = now;
+  m_liveDrag->touched = UnionOf(m_liveDrag->touched, now);
+  m_document.UpdateView(changed);
 }
 
 bool CViewController::OnLeftButtonDown(CPoint client) {

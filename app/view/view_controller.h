@@ -3,6 +3,8 @@
 // over each other. The Qt view converts events into these calls.
 #pragma once
 
+#include <optional>
+
 #include "app/document/kelvora_doc.h"
 #include "app/view/view_cursor.h"
 #include "app/view/view_mode.h"
@@ -38,6 +40,11 @@ class CViewController {
   // After zoom or scroll changes: clamp and hand the mapping to the document.
   void UpdateMapping();
 
+  // The window calls this after every move of a frame drag: an item layer
+  // being dragged is recomposed where it was and where it is now, so the
+  // picture follows the mouse under the outline.
+  void FrameMoved();
+
   // The layer the sliders and the hair tools act on: the current layer when
   // an item kind is current, else the photo (photo mode) or the make-up
   // (make-up mode).
@@ -55,6 +62,14 @@ class CViewController {
   bool DragAndRecompose(CQuadTracker& frame, CLayer* layer, CPoint p, bool rightButton, bool allowSides,
                         bool allowRotate);
 
+  // An item layer's drag in progress: where it was last composed, and the
+  // union of everything recomposed since the press.
+  struct LiveDrag {
+    CLayer* layer;
+    CRect shown;
+    CRect touched;
+  };
+
   CKelvoraDoc& m_document;
   CViewWindow& m_window;
   CViewTools& m_tools;
@@ -62,4 +77,5 @@ class CViewController {
   CViewMode m_mode;
   bool m_layerFramesVisible = true;
   bool m_ownColourApplied = false;
+  std::optional<LiveDrag> m_liveDrag;
 };

@@ -103,6 +103,37 @@ TEST_F(Composing, ADirtyRectangleRecomposesToTheSamePixelsAsTheWholeView) {
     }
 }
 
+// During a drag the layers under the dragged one come from the raster kept
+// at the press; what is composed must still be the formula's picture, and
+// a layer put under the dragged one meanwhile must not be lost.
+TEST_F(Composing, ADraggedLayerRecomposedOverTheKeptLayersGivesTheWholePicture) {
+  CLayer* hair = Put(kKindHairstyle, 90, 70, 40);
+  CLayer* glasses = Put(kKindGlasses, 60, 20);
+  CLayer* moustache = Put(kKindMoustache, 30, 12, 10);
+  CLayer* eyebrow = Put(kKindEyebrow, 50, 8);
+  document.ComposeToView(&host.surface, whole, true);
+  document.BeginLayerDrag(*moustache);
+  for (int move = 0; move < 6; ++move) {
+    const CRect before = moustache->GetBoundingRect();
+    const CDoubleRect r = moustache->GetBaseRect();
+    moustache->SetRect(r.left + 7, r.top - 3, r.right + 7, r.bottom - 3);
+    moustache->SetRotation(moustache->GetSine(), moustache->GetCosine());
+    document.ComposeToView(&host.surface, UnionOf(before, moustache->GetBoundingRect()), true);
+  }
+  auto expected = DirectComposition(host.background, whole,
+                                    {document.GetPhotoLayer(), document.GetMakeupLayer(), eyebrow, moustache,
+                                     glasses, hair});
+  EXPECT_EQ(Differences(host.surface, *expected, whole), 0);
+
+  CLayer* nose = Put(kKindNose, 16, 24);  // drawn under the moustache
+  document.ComposeToView(&host.surface, whole, true);
+  expected = DirectComposition(host.background, whole,
+                               {document.GetPhotoLayer(), nose, document.GetMakeupLayer(), eyebrow, moustache,
+                                glasses, hair});
+  EXPECT_EQ(Differences(host.surface, *expected, whole), 0);
+  document.EndLayerDrag();
+}
+
 TEST_F(Composing, ARectangleOutsideEveryLayerShowsThePlainBackground) {
   document.GetPhotoLayer()->SetRect(0, 0, 100, 100);
   document.GetMakeupLayer()->SetRect(0, 0, 100, 100);

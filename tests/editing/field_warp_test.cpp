@@ -83,6 +83,24 @@ TEST(FieldWarp, AnchorShapedPairsGiveTheFormulasBytes) {
   }
 }
 
+// Rows longer than the warp's runs of pixels, and a U-shaped area whose
+// rows fall into two spans, with the contour reaching past the image.
+TEST(FieldWarp, LongRowsAndSplitRowsGiveTheFormulasBytes) {
+  const int w = 330, h = 48;
+  std::unique_ptr<CDib> photo = testimg::RandomImage(w, h, 5);
+  const CPolygonRegion region(std::vector<CPoint>{{3, 2}, {325, 4}, {322, 45}, {200, 44}, {190, 12}, {120, 13},
+                                                  {110, 46}, {6, 44}});
+  std::vector<CLinePair> pairs = AnchorLines(region, w, h);
+  const auto contour = ContourLinePairs(Exact({{20, 10}, {160, -6}, {300, 30}, {340, 40}}),
+                                        Exact({{24, 12}, {150, -2}, {290, 33}, {335, 41}}));
+  pairs.insert(pairs.end(), contour.begin(), contour.end());
+  auto fast = White(photo->GetSize());
+  auto direct = White(photo->GetSize());
+  ASSERT_TRUE(FieldWarp(*photo, *fast, pairs, region));
+  ReferenceFieldWarp(*photo, *direct, pairs, region);
+  EXPECT_TRUE(testimg::SamePixels(*fast, *direct));
+}
+
 TEST(FieldWarp, ProgressRunsToAHundredAndFalseCancels) {
   std::unique_ptr<CDib> photo = testimg::RandomImage(30, 20, 1);
   const CPolygonRegion region(std::vector<CPoint>{{2, 2}, {25, 3}, {12, 18}});

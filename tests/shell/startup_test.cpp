@@ -1,4 +1,6 @@
 #include <QApplication>
+#include <QGuiApplication>
+#include <QScreen>
 
 #include "app/bases/base_database.h"
 #include "app/resources/program_messages.h"
@@ -26,6 +28,26 @@ TEST_F(StartupTest, StartsWithTheStyleFromTheStagedDataFolderAndEveryPanel) {
   EXPECT_TRUE(std::filesystem::is_directory(root.File("share/kelvora/Data")));
   QList<QSize> iconSizes = frame->windowIcon().availableSizes();
   EXPECT_TRUE(iconSizes.contains(QSize(16, 16)) && iconSizes.contains(QSize(32, 32))) << "icon 128, small and large";
+}
+
+// Nine tenths of the screen, centred, within the window's own limits.
+TEST(PlaceMainWindow, CentresNineTenthsOfTheScreenWithinTheWindowsLimits) {
+  const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+  const auto centred = [&](QSize size) {
+    return QRect(screen.x() + (screen.width() - size.width()) / 2, screen.y() + (screen.height() - size.height()) / 2,
+                 size.width(), size.height());
+  };
+  QWidget plain;
+  CKelvoraApp::PlaceMainWindow(plain);
+  EXPECT_EQ(plain.geometry(), centred(screen.size() * 9 / 10));
+  QWidget small;
+  small.setMaximumSize(300, 200);
+  CKelvoraApp::PlaceMainWindow(small);
+  EXPECT_EQ(small.geometry(), centred(QSize(300, 200)));
+  QWidget large;
+  large.setMinimumSize(screen.width() + 200, screen.height() + 100);
+  CKelvoraApp::PlaceMainWindow(large);
+  EXPECT_EQ(large.geometry(), QRect(screen.x() - 100, screen.y() - 50, screen.width() + 200, screen.height() + 100));
 }
 
 TEST_F(StartupTest, StartUpEndsWithItsMessageWhenTheMachineFallsShort) {

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <functional>
 
 #include <filesystem>
 #include <fstream>
@@ -32,6 +33,7 @@ class CScriptedWindow : public CViewWindow {
     frame.PushGeometryUndo("Move");
     const CDoubleRect r = frame.GetBaseRect();
     frame.SetRect(r.left + 10, r.top + 5, r.right + 10, r.bottom + 5);
+    if (onMove) onMove();
     return true;
   }
   bool Pan(CPoint) override {
@@ -49,6 +51,7 @@ class CScriptedWindow : public CViewWindow {
   std::vector<Drag> drags;
   bool dragChanges = true;
   bool panDrags = false;
+  std::function<void()> onMove;  // what the real window calls after each move
   int pans = 0, menus = 0, repaints = 0;
 };
 
@@ -145,6 +148,53 @@ TEST_F(ViewRules, AnItemLayerIsDraggedAndThePhotoOnlyByCornersOrInside) {
   EXPECT_TRUE(controller.OnLeftButtonDown({50, 50}));
   EXPECT_EQ(document.GetMakeupLayer()->GetBaseRect(), (CDoubleRect{10, 5, 210, 155}))
       << "the make-up follows the photo";
+}
+
+// The picture follows an item layer under the mouse; once released, the
+// whole path is composed again without the layers kept for the drag.
+TEST_F(ViewRules, ADraggedItemIsRecomposedAtEveryMoveAndOnceMoreAtTheEnd) {
+  CLayer* hair = document.PutItem(MakeItem(40, 40), 0, 0, 20, 0, kKindHairstyle);
+  ASSERT_NE(hair, nullptr);
+  CViewMode mode;
+  mode.edit.currentKind = kKindHairstyle;
+  Arm(mode);
+  const CRect start = hair->GetBoundingRect();
+  window.onMove = [&] { controller.FrameMoved(); };
+  const int refreshes = host.refreshes;
+  const CPoint inside(RoundHalfAwayFromZero(hair->GetCentre().x), RoundHalfAwayFromZero(hair->GetCentre().y));
+  EXPECT_TRUE(controller.OnLeftButtonDown(inside));
+  EXPECT_EQ(host.refreshes, refreshes + 2);
+  EXPECT_NE(hair->GetBoundingRect(), start);
+  const std::vector<COLORREF> shown(host.surface.Pixels(), host.surface.Pixels() + 400 * 300);
+  document.ComposeToView(&host.surface, CRect(0, 0, 400, 300), true);
+  EXPECT_TRUE(std::equal(shown.begin(), shown.end(), host.surface.Pixels()));
+  controller.FrameMoved();  // after the drag: nothing kept, nothing composed
+  EXPECT_EQ(host.refreshes, refreshes + 2);
+}
+
+// The print area is moved and resized by its sides and corners but never
+// turned, and moving it changes no pixel of the picture.
+TEST_F(ViewRules, ThePrintAreaTakesMovesSidesAndCornersButNoTurn) {
+  CQuadTracker& printArea = document.GetProjection(-1)->PrintArea();
+  printArea.SetRect(50, 40, 350, 260);
+  printArea.SetRotation(0.0, 1.0);
+  CViewMode mode;
+  mode.edit.printAreaTool = true;
+  Arm(mode);
+  const int refreshes = host.refreshes;
+  EXPECT_TRUE(controller.OnLeftButtonDown({200, 150}));
+  EXPECT_TRUE(controller.OnLeftButtonDown({210, 45}));  // the top side, each drag moving it by (10, 5)
+  EXPECT_TRUE(controller.OnLeftButtonDown({70, 50}));   // the top-left corner
+  ASSERT_EQ(window.drags.size(), 3u);
+  EXPECT_EQ(window.drags[0].frame, &printArea);
+  EXPECT_EQ(window.drags[0].hit, CQuadTracker::kHitInside);
+  EXPECT_GE(window.drags[1].hit, 4);
+  EXPECT_LE(window.drags[1].hit, 7);
+  EXPECT_GE(window.drags[2].hit, 0);
+  EXPECT_LE(window.drags[2].hit, 3);
+  EXPECT_FALSE(controller.OnLeftButtonDown({10, 10})) << "outside it nothing turns it";
+  EXPECT_EQ(window.drags.size(), 3u);
+  EXPECT_EQ(host.refreshes, refreshes);
 }
 
 TEST_F(ViewRules, ARightClickOnNothingOpensTheMenuAndARightDragPans) {
