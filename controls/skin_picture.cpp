@@ -34,6 +34,62 @@ std::optional<PictureLayout> Layout(const void* block, const unsigned char* addr
 
 }  // namespace
 
+PictureBlock LoadScaledPictureBlock(const std::string& name, HINSTANCE module, int scale) {
+  PictureBlock plain = LoadPictureBlock(name.c_str(), "", module);
+  if (!plain || scale <= 1) return plain;
+  CSize size = PictureSize(plain.get());
+  PictureBlock dense = LoadPictureBlock(ScaledResourceName(name, scale).c_str(), "", module);
+  if (dense && PictureSize(dense.get()) == CSize(size.cx * scale, size.cy * scale)) return dense;
+  return EnlargePictureBlock(plain.get(), scale);
+}
+
+PictureBlock EnlargePictureBlock(const void* block, int factor) {
+  if (!block || factor < 1) return nullptr;
+  MemoryBlockLockGuard lock(const_cast<void*>(block));
+  auto layout = Layout(block, lock.address());
+  if (!layout) return nullptr;
+  const BITMAPINFOHEADER& h = layout->header;
+  const std::size_t pixelBytes = h.biBitCount / 8;
+  const std::size_t prefix = static_cast<std::size_t>(layout->pixels - lock.address());
+  BITMAPINFOHEADER large = h;
+  large.biWidth = h.biWidth * factor;
+  large.biHeight = h.biHeight * factor;
+  const std::size_t rowLength = ((static_cast<std::size_t>(large.biWidth) * h.biBitCount + 31) / 32) * 4;
+  large.biSizeImage = static_cast<std::uint32_t>(rowLength * large.biHeight);
+  PictureBlock copy(MemoryBlockAlloc(prefix + rowLength * large.biHeight));
+  MemoryBlockLockGuard target(copy.get());
+  if (!target.address()) return nullptr;
+  // Header and colour table first, then each row widened and repeated.
+  std::memcpy(target.address(), lock.address(), prefix);
+  std::memcpy(target.address(), &large, sizeof large);
+  for (int y = 0; y < large.biHeight; ++y) {
+    const unsigned char* from = layout->pixels + static_cast<std::size_t>(y / factor) * layout->rowLength;
+    unsigned char* to = target.address() + prefix + static_cast<std::size_t>(y) * rowLength;
+    for (int x = 0; x < large.biWidth; ++x) std::memcpy(to + x * pixelBytes, from + (x / factor) * pixelBytes, pixelBytes);
+  }
+  return copy;
+}
+
+QImage MaskedPictureImage(const void* block, int scale) {
+  if (!block) return {};
+  MemoryBlockLockGuard lock(const_cast<void*>(block));
+  auto layout = Layout(block, lock.address());
+  if (!layout) return {};
+  const BITMAPINFOHEADER& h = layout->header;
+  const unsigned char* colourTable = lock.address() + h.biSize;
+  QImage image(h.biWidth, h.biHeight, QImage::Format_ARGB32_Premultiplied);
+  for (int y = 0; y < h.biHeight; ++y) {
+    const unsigned char* row = layout->pixels + (h.biHeight - 1 - y) * layout->rowLength;
+    auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+    for (int x = 0; x < h.biWidth; ++x) {
+      const unsigned char* bgr = h.biBitCount == 24 ? row + 3 * x : colourTable + 4 * row[x];
+      line[x] = (bgr[0] | bgr[1] | bgr[2]) ? qRgb(bgr[2], bgr[1], bgr[0]) : 0;
+    }
+  }
+  image.setDevicePixelRatio(scale);
+  return image;
+}
+
 PictureBlock LoadPictureBlock(const char* name, const char* type, HINSTANCE module) {
   CDib picture;
   if (!picture.LoadFromResource(name, type ? type : "", module)) return nullptr;

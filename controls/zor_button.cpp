@@ -44,27 +44,27 @@ void CZORButton::PreSubclassWindow() {
   std::string base = GetWindowText();
   HINSTANCE skin = GetImageInstance();
 
-  PictureBlock first = LoadPictureBlock(FrameName(base, 1).c_str(), "", skin);
-  if (!first) {
+  CScaledPicture first;
+  if (!first.Load(FrameName(base, 1), skin)) {
     ShowMessageBox("Cannot load first DIB");
     return;
   }
-  m_frameSize = PictureSize(first.get());
+  m_frameSize = first.Size();
   resize(m_frameSize.cx, m_frameSize.cy);
   m_frames.push_back(std::move(first));
   for (int number = 2;; ++number) {
-    PictureBlock frame = LoadPictureBlock(FrameName(base, number).c_str(), "", skin);
-    if (!frame) break;
+    CScaledPicture frame;
+    if (!frame.Load(FrameName(base, number), skin)) break;
     m_frames.push_back(std::move(frame));
   }
   if (m_frames.size() > 2) m_options &= ~kButtonTwoStateOption;
   m_animation->SetFrameCount(FrameCount());
   m_animation->SetTwoState(m_options & kButtonTwoStateOption);
 
-  m_disabled = LoadPictureBlock((base + "_DISABLED").c_str(), "", skin);
-  m_mouseIn = LoadPictureBlock((base + "_MOUSEIN").c_str(), "", skin);
-  m_downMouseIn = LoadPictureBlock((base + "_DOWNMOUSEIN").c_str(), "", skin);
-  m_animation->SetHoverPictures(m_mouseIn != nullptr, m_downMouseIn != nullptr);
+  m_disabled.Load(base + "_DISABLED", skin);
+  m_mouseIn.Load(base + "_MOUSEIN", skin);
+  m_downMouseIn.Load(base + "_DOWNMOUSEIN", skin);
+  m_animation->SetHoverPictures(!m_mouseIn.IsEmpty(), !m_downMouseIn.IsEmpty());
 
   if (!(m_options & kButtonTwoStateOption)) m_timerStarted = SetTimer(GetDlgCtrlID(), m_delay) != 0;
 
@@ -72,38 +72,57 @@ void CZORButton::PreSubclassWindow() {
   CZORCtrlWnd::PreSubclassWindow();
 }
 
-void CZORButton::BuildStrip() {
+void CZORButton::BuildStrip(int scale) {
   int n = FrameCount();
   bool inPlace = m_options & kButtonInPlaceOption;
-  m_strip = QImage(m_frameSize.cx * (inPlace ? n : n + 3), m_frameSize.cy, QImage::Format_ARGB32_Premultiplied);
-  m_strip.fill(Qt::transparent);
-  QPainter painter(&m_strip);
+  const int cellWidth = m_frameSize.cx * scale, cellHeight = m_frameSize.cy * scale;
+  QImage& strip = m_strips[scale > 1 ? 1 : 0];
+  strip = QImage(cellWidth * (inPlace ? n : n + 3), cellHeight, QImage::Format_ARGB32_Premultiplied);
+  strip.fill(Qt::transparent);
+  QPainter painter(&strip);
   CPainterDC dc(painter);
-  auto cell = [this](int index) { return CPoint(index * m_frameSize.cx, 0); };
-  for (int i = 0; i < n; ++i) MaskDrawPicture(&dc, m_frames[i].get(), cell(i));
-  if (inPlace) return;
-  MaskDrawPicture(&dc, m_disabled ? m_disabled.get() : m_frames.front().get(), cell(n));
-  MaskDrawPicture(&dc, m_mouseIn ? m_mouseIn.get() : m_frames.front().get(), cell(n + 1));
-  MaskDrawPicture(&dc, m_downMouseIn ? m_downMouseIn.get() : m_frames.back().get(), cell(n + 2));
+  auto cell = [cellWidth](int index) { return CPoint(index * cellWidth, 0); };
+  auto either = [scale](const CScaledPicture& picture, const CScaledPicture& fallback) {
+    return (picture.IsEmpty() ? fallback : picture).Block(scale);
+  };
+  for (int i = 0; i < n; ++i) MaskDrawPicture(&dc, m_frames[i].Block(scale), cell(i));
+  if (!inPlace) {
+    MaskDrawPicture(&dc, either(m_disabled, m_frames.front()), cell(n));
+    MaskDrawPicture(&dc, either(m_mouseIn, m_frames.front()), cell(n + 1));
+    MaskDrawPicture(&dc, either(m_downMouseIn, m_frames.back()), cell(n + 2));
+  }
+  // At double density the window's shape is coarser than the pictures: each
+  // cell keeps only what lies inside the style's shape for that density.
+  if (const CRgn* shape = WindowShape(scale); shape && scale > 1) {
+    QImage inside(cellWidth, cellHeight, QImage::Format_ARGB32_Premultiplied);
+    inside.fill(Qt::transparent);
+    QPainter shapePainter(&inside);
+    for (const CRect& rect : shape->Rects())
+      shapePainter.fillRect(QRect(rect.left, rect.top, rect.Width(), rect.Height()), Qt::black);
+    shapePainter.end();
+    painter.setCompositionMode(QPainter::CompositionMode_DestinationIn);
+    for (int x = 0; x < strip.width(); x += cellWidth) painter.drawImage(QPoint(x, 0), inside);
+  }
+  painter.end();
+  strip.setDevicePixelRatio(scale);
 }
 
 void CZORButton::DrawItem(QPainter& painter) {
   if (m_frames.empty()) return;
-  if (m_firstDraw) {
-    // The strip's see-through pixels stay transparent, so the parent's
-    // background shows through whatever it is painted with later.
-    BuildStrip();
-    m_firstDraw = false;
-  }
+  const int scale = PictureScale(painter);
+  // The strip's see-through pixels stay transparent, so the parent's
+  // background shows through whatever it is painted with later.
+  if (Strip(scale).isNull()) BuildStrip(scale);
+  m_firstDraw = false;
   int cell = m_animation->Cell(), n = FrameCount();
   if ((m_options & kButtonInPlaceOption) && cell >= n) {
-    const PictureBlock& state = cell == n ? m_disabled : cell == n + 1 ? m_mouseIn : m_downMouseIn;
-    const void* picture = state ? state.get() : (cell == n + 2 ? m_frames.back() : m_frames.front()).get();
-    CPainterDC dc(painter);
-    MaskDrawPicture(&dc, picture, CPoint(0, 0));
+    const CScaledPicture& state = cell == n ? m_disabled : cell == n + 1 ? m_mouseIn : m_downMouseIn;
+    const CScaledPicture& picture = !state.IsEmpty() ? state : cell == n + 2 ? m_frames.back() : m_frames.front();
+    picture.MaskDraw(painter, CPoint(0, 0));
     return;
   }
-  painter.drawImage(QPoint(0, 0), m_strip, QRect(cell * m_frameSize.cx, 0, m_frameSize.cx, m_frameSize.cy));
+  const int width = m_frameSize.cx * scale, height = m_frameSize.cy * scale;
+  painter.drawImage(QPoint(0, 0), Strip(scale), QRect(cell * width, 0, width, height));
 }
 
 void CZORButton::paintEvent(QPaintEvent*) {

@@ -5,6 +5,9 @@
 // and release; more frames animate on a timer while the mouse is over the
 // button. A left click sends WM_COMMAND (id, BN_CLICKED) to the parent; a
 // right click posts "BGRButMsg" (0, id) to the notification window.
+// Where the painter draws two device pixels to the unit, a second strip is
+// composed from the double-density pictures, its cells at twice the
+// offsets, and drawn over the same logical rectangle.
 #pragma once
 
 #include <QImage>
@@ -13,7 +16,7 @@
 #include <vector>
 
 #include "controls/button_animation.h"
-#include "controls/skin_picture.h"
+#include "controls/scaled_picture.h"
 #include "controls/zor_ctrl_wnd.h"
 
 inline constexpr int kButtonTwoStateOption = 1;
@@ -47,8 +50,9 @@ class CZORButton : public CZORCtrlWnd {
   const CButtonAnimation& Animation() const { return *m_animation; }
   int FrameCount() const { return static_cast<int>(m_frames.size()); }
   CSize FrameSize() const { return m_frameSize; }
-  // The composed strip; null before the first paint.
-  const QImage& Strip() const { return m_strip; }
+  // The composed strip at scale 1 or 2; null before the first paint at
+  // that scale.
+  const QImage& Strip(int scale = 1) const { return m_strips[scale > 1 ? 1 : 0]; }
 
  protected:
   // The check box brings its own state machine.
@@ -73,17 +77,17 @@ class CZORButton : public CZORCtrlWnd {
   std::unique_ptr<CButtonAnimation> m_animation;
 
  private:
-  void BuildStrip();
+  void BuildStrip(int scale);
 
-  std::vector<PictureBlock> m_frames;
+  std::vector<CScaledPicture> m_frames;
   CSize m_frameSize;
   UINT m_delay = 100;
   bool m_timerStarted = false;
   bool m_firstDraw = true;
   int m_options = kButtonTwoStateOption;
   QPointer<QWidget> m_notify;
-  PictureBlock m_disabled;
-  PictureBlock m_mouseIn;
-  PictureBlock m_downMouseIn;
-  QImage m_strip;
+  CScaledPicture m_disabled;
+  CScaledPicture m_mouseIn;
+  CScaledPicture m_downMouseIn;
+  QImage m_strips[2];
 };

@@ -63,9 +63,23 @@ void CZORCtrlWnd::PreSubclassWindow() {
       position = FromParentEdges(position, parentWidget());
       move(position.x, position.y);
     }
-    CRgn region;
-    if (LoadCustomWndRgn((baseName + "_RGN").c_str(), region, GetImageInstance())) SetWindowRgn(&region, true);
+    for (int scale : {1, kHighDensityScale}) {
+      CRgn region;
+      std::string name = ScaledResourceName(baseName + "_RGN", scale);
+      if (LoadCustomWndRgn(name.c_str(), region, GetImageInstance())) m_shapes[scale > 1 ? 1 : 0] = region;
+    }
+    // The window's own density decides; a double shape without a plain one
+    // is not taken, as a style without "_RGN" keeps the rectangle.
+    if (m_shapes[0]) {
+      if (m_shapes[1] && devicePixelRatioF() >= 1.5) SetWindowRgn(&*m_shapes[1], true, kHighDensityScale);
+      else SetWindowRgn(&*m_shapes[0], true);
+    }
   }
+}
+
+const CRgn* CZORCtrlWnd::WindowShape(int scale) const {
+  const std::optional<CRgn>& shape = m_shapes[scale > 1 ? 1 : 0];
+  return m_shapes[0] && shape ? &*shape : nullptr;
 }
 
 void CZORCtrlWnd::CreateToolTipCtrl() {

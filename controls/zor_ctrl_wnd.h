@@ -3,10 +3,13 @@
 // table entry of its dialog id, joins the hover hook, tells the main window
 // the status text while the mouse is over it, and takes its position
 // ("_POS") and shape ("_RGN") from the style module by its skin base name,
-// which is its caption in the dialog template.
+// which is its caption in the dialog template. A style may give the shape
+// again for screens of twice the density ("_RGN@2x", in the pixels of its
+// double-density pictures); on such a screen the window takes that one.
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "platform/qt/hover_tracker.h"
@@ -37,6 +40,9 @@ class CZORCtrlWnd : public CWnd {
   HCURSOR GetCursor() const { return m_cursor; }
 
   bool HoverHookStarted() const { return m_hoverStarted; }
+  // The style's shape for pictures drawn at `scale` (1 or 2), in their
+  // pixels; null when the style gives none for that scale.
+  const CRgn* WindowShape(int scale) const;
 
   LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam, const std::string& text) override;
 
@@ -55,5 +61,6 @@ class CZORCtrlWnd : public CWnd {
   std::string m_helpText;
   std::unique_ptr<CToolTipCtrl> m_toolTip;
   HCURSOR m_cursor;
+  std::optional<CRgn> m_shapes[2];
   bool m_hoverStarted = false;
 };

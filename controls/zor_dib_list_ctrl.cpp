@@ -37,10 +37,8 @@ class ListDrag : public CDragHandler {
   std::function<void(CPoint)> m_onMove;
 };
 
-bool LoadSkinPicture(CDib& picture, const std::string& name) {
-  if (picture.LoadFromResource(name.c_str(), "", GetImageInstance())) return true;
-  picture.Empty();
-  return false;
+bool LoadSkinPicture(CScaledDib& picture, const std::string& name) {
+  return picture.Load(name, GetImageInstance());
 }
 
 }  // namespace
@@ -158,7 +156,7 @@ void CZORDibListCtrl::ShowScroll(DibListScroll change) {
   else if (change == DibListScroll::Thumb) update(ToQRect(m_geometry.StripRect()));
 }
 
-CDib* CZORDibListCtrl::FrameForState(int state) {
+CScaledDib* CZORDibListCtrl::FrameForState(int state) {
   switch (state) {
     case kDibListItemNormal: return &m_normalFrame;
     case kDibListItemHot: return &m_focusedFrame;
@@ -175,14 +173,15 @@ void CZORDibListCtrl::DrawItem(QPainter& dc, int index) {
 
   CSize itemSize = m_geometry.ItemSize();
   CZORDibListCtrlItem* item = GetItem(index);
-  CDib* frame = item ? FrameForState(item->state) : nullptr;
+  CScaledDib* frame = item ? FrameForState(item->state) : nullptr;
+  const int scale = static_cast<int>(m_memory.devicePixelRatio());
   QPainter memory(&m_memory);
-  memory.fillRect(m_memory.rect(), kSurfaceColour);
+  memory.fillRect(QRect(0, 0, itemSize.cx, itemSize.cy), kSurfaceColour);
   CPainterDC memoryDC(memory);
   if (!frame || frame->IsEmpty()) {
-    m_backFrame.DrawWithoutStretch(&memoryDC, CPoint(0, 0), itemSize);
+    m_backFrame.DrawWithoutStretch(&memoryDC, CPoint(0, 0), itemSize, scale);
   } else {
-    frame->DrawWithoutStretch(&memoryDC, CPoint(0, 0), itemSize);
+    frame->DrawWithoutStretch(&memoryDC, CPoint(0, 0), itemSize, scale);
     int side = frame->Width() - 2 * m_margin.x;
     if (item->picture && side > 0)
       item->picture->Stretch(&memoryDC, CRect(m_margin.x, m_margin.y, m_margin.x + side, m_margin.y + side));
@@ -207,7 +206,7 @@ QRect CZORDibListCtrl::CaptionRect() const {
   return QRect(m_margin.x, m_margin.y + side, itemSize.cx - 2 * m_margin.x, itemSize.cy - m_margin.y - side);
 }
 
-void CZORDibListCtrl::DrawThumb(CDC* dc, bool active) {
+void CZORDibListCtrl::DrawThumb(CDC* dc, bool active, int scale) {
   if (!dc || !HasThumb()) return;
   const CDibListGeometry& geometry = Layout();
   CRect strip = geometry.StripRect();
@@ -220,27 +219,30 @@ void CZORDibListCtrl::DrawThumb(CDC* dc, bool active) {
     CRect source = vertical ? CRect(0, 0, m_stripBack.Width(), length) : CRect(0, 0, length, m_stripBack.Height());
     CRect dest = source;
     dest.OffsetRect(vertical ? strip.left : strip.left + offset, vertical ? strip.top + offset : strip.top);
-    m_stripBack.Draw(dc, dest, &source);
+    m_stripBack.Draw(dc, dest, source, scale);
   }
   if (!geometry.HasHiddenLines()) return;
-  CDib& thumb = active && !m_activeThumbPicture.IsEmpty() ? m_activeThumbPicture : m_thumbPicture;
-  thumb.DrawWithoutStretch(dc, geometry.ThumbRect().TopLeft(), thumb.GetSize());
+  CScaledDib& thumb = active && !m_activeThumbPicture.IsEmpty() ? m_activeThumbPicture : m_thumbPicture;
+  thumb.DrawWithoutStretch(dc, geometry.ThumbRect().TopLeft(), thumb.GetSize(), scale);
 }
 
 void CZORDibListCtrl::paintEvent(QPaintEvent* event) {
   const CDibListGeometry& geometry = Layout();
   CSize itemSize = geometry.ItemSize();
-  if (m_memory.isNull() && itemSize.cx > 0 && itemSize.cy > 0)
-    m_memory = QImage(itemSize.cx, itemSize.cy, QImage::Format_RGB32);
-
   QPainter painter(this);
+  const int scale = PictureScale(painter);
+  if ((m_memory.isNull() || m_memory.devicePixelRatio() != scale) && itemSize.cx > 0 && itemSize.cy > 0) {
+    m_memory = QImage(itemSize.cx * scale, itemSize.cy * scale, QImage::Format_RGB32);
+    m_memory.setDevicePixelRatio(scale);
+  }
+
   QRect dirty = event->rect();
   painter.setClipRect(ToQRect(geometry.WorkRect()) & dirty);
   for (int index = geometry.FirstVisibleIndex(); index <= geometry.LastVisibleIndex(); ++index)
     if (ToQRect(geometry.CellRect(index)).intersects(dirty)) DrawItem(painter, index);
   painter.setClipping(false);
   CPainterDC dc(painter);
-  DrawThumb(&dc, m_thumbDragging);
+  DrawThumb(&dc, m_thumbDragging, scale);
 }
 
 void CZORDibListCtrl::Notify(UINT code) {

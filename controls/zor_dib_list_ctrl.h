@@ -25,6 +25,7 @@
 
 #include "controls/dib_list_geometry.h"
 #include "controls/dib_list_model.h"
+#include "controls/scaled_picture.h"
 #include "controls/zor_ctrl_wnd.h"
 #include "imagelib/dib.h"
 
@@ -72,10 +73,13 @@ class CZORDibListCtrl : public CZORCtrlWnd {
   virtual void CalcWindowRect(CRect* rect, UINT adjustType = 0);
 
   void RedrawItem(int index);
-  // Draws one cell: composed in the cell-sized surface, then copied.
+  // Draws one cell: composed in the cell-sized surface, then copied. At
+  // the painter's density: on a screen of twice the density the surface
+  // and the frames are double and the captions set at that density.
   virtual void DrawItem(QPainter& dc, int index);
-  // The strip and, when there are lines out of view, the thumb.
-  virtual void DrawThumb(CDC* dc, bool active);
+  // The strip and, when there are lines out of view, the thumb, from the
+  // pictures of `scale` (1 or 2).
+  virtual void DrawThumb(CDC* dc, bool active, int scale = 1);
   virtual std::string GetItemToolText(int index) { return {}; }
 
   // Where a cell's caption goes, in the cell: under the picture, as wide as
@@ -113,7 +117,7 @@ class CZORDibListCtrl : public CZORCtrlWnd {
   void TrackThumb(CPoint start);
   void Pan(CPoint start);
   void Notify(UINT code);
-  CDib* FrameForState(int state);
+  CScaledDib* FrameForState(int state);
 
   CPoint m_margin;
   bool m_showCaptions = false;
@@ -122,13 +126,13 @@ class CZORDibListCtrl : public CZORCtrlWnd {
   CDibListModel m_model;
   mutable CDibListGeometry m_geometry;
 
-  CDib m_normalFrame;
-  CDib m_selectedFrame;
-  CDib m_focusedFrame;
-  CDib m_backFrame;
-  CDib m_stripBack;
-  CDib m_thumbPicture;
-  CDib m_activeThumbPicture;
+  CScaledDib m_normalFrame;
+  CScaledDib m_selectedFrame;
+  CScaledDib m_focusedFrame;
+  CScaledDib m_backFrame;
+  CScaledDib m_stripBack;
+  CScaledDib m_thumbPicture;
+  CScaledDib m_activeThumbPicture;
   HCURSOR m_handCursor;
   QFont m_normalFont;
   QFont m_boldFont;

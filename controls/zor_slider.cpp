@@ -20,18 +20,17 @@ int CZORSlider::SubclassDlgItem(UINT id, QWidget* parent, int options) {
 void CZORSlider::PreSubclassWindow() {
   std::string base = GetWindowText();
   HINSTANCE skin = GetImageInstance();
-  m_thumbPicture = LoadPictureBlock((base + "_THUMB").c_str(), "", skin);
-  if (!m_thumbPicture) ShowMessageBox("ZORSlider: Resource load failed");
-  m_actionPicture = LoadPictureBlock((base + "_ACTION").c_str(), "", skin);
-  m_backgroundPicture = LoadPictureBlock((base + "_BACKGROUND").c_str(), "", skin);
-  m_trackPicture = LoadPictureBlock((base + "_TRACK").c_str(), "", skin);
+  if (!m_thumbPicture.Load(base + "_THUMB", skin)) ShowMessageBox("ZORSlider: Resource load failed");
+  m_actionPicture.Load(base + "_ACTION", skin);
+  m_backgroundPicture.Load(base + "_BACKGROUND", skin);
+  m_trackPicture.Load(base + "_TRACK", skin);
   CZORCtrlWnd::PreSubclassWindow();
   LayoutTrack();
   m_thumb = m_track.ThumbForValue(m_value);
 }
 
 void CZORSlider::LayoutTrack() {
-  CSize thumb = PictureSize(m_thumbPicture.get());
+  CSize thumb = m_thumbPicture.Size();
   if (IsHorizontal()) m_track.Layout(width(), thumb.cx);
   else m_track.Layout(height(), thumb.cy);
 }
@@ -48,7 +47,7 @@ void CZORSlider::SetTrackColor(COLORREF color) {
 }
 
 CRect CZORSlider::ThumbRect() const {
-  CSize thumb = PictureSize(m_thumbPicture.get());
+  CSize thumb = m_thumbPicture.Size();
   if (IsHorizontal()) {
     int left = m_thumb - thumb.cx / 2, top = (height() - thumb.cy) / 2;
     return CRect(left, top, left + thumb.cx, top + thumb.cy);
@@ -80,11 +79,11 @@ void CZORSlider::paintEvent(QPaintEvent*) {
   LayoutTrack();
   QPainter painter(this);
   CPainterDC dc(painter);
-  if (m_backgroundPicture) MaskDrawPicture(&dc, m_backgroundPicture.get(), CPoint(0, 0));
-  if (m_trackPicture && (m_options & kSliderTrackPicture)) MaskDrawPicture(&dc, m_trackPicture.get(), CPoint(0, 0));
-  if (m_trackPicture && (m_options & kSliderActionPicture)) {
+  m_backgroundPicture.MaskDraw(painter, CPoint(0, 0));
+  if (m_options & kSliderTrackPicture) m_trackPicture.MaskDraw(painter, CPoint(0, 0));
+  if (m_options & kSliderActionPicture) {
     painter.setClipRect(ActionArea());
-    MaskDrawPicture(&dc, m_trackPicture.get(), CPoint(0, 0));
+    m_trackPicture.MaskDraw(painter, CPoint(0, 0));
     painter.setClipping(false);
   }
   if (!(m_options & kSliderNoTrackFill)) {
@@ -92,8 +91,8 @@ void CZORSlider::paintEvent(QPaintEvent*) {
                                 : CRect(0, m_track.Start(), width(), m_thumb);
     dc.FillSolidRect(fill, m_trackColor);
   }
-  const void* thumb = m_thumbHovered && m_actionPicture ? m_actionPicture.get() : m_thumbPicture.get();
-  if (thumb) MaskDrawPicture(&dc, thumb, ThumbRect().TopLeft());
+  const CScaledPicture& thumb = m_thumbHovered && !m_actionPicture.IsEmpty() ? m_actionPicture : m_thumbPicture;
+  thumb.MaskDraw(painter, ThumbRect().TopLeft());
 }
 
 void CZORSlider::resizeEvent(QResizeEvent* event) {

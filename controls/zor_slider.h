@@ -9,7 +9,7 @@
 // the main window; SetPos sends nothing.
 #pragma once
 
-#include "controls/skin_picture.h"
+#include "controls/scaled_picture.h"
 #include "controls/slider_track.h"
 #include "controls/zor_ctrl_wnd.h"
 
@@ -34,7 +34,7 @@ class CZORSlider : public CZORCtrlWnd {
   int ThumbPosition() const { return m_thumb; }
   const CSliderTrack& Track() const { return m_track; }
   bool ThumbHovered() const { return m_thumbHovered; }
-  bool HasThumb() const { return m_thumbPicture != nullptr; }
+  bool HasThumb() const { return !m_thumbPicture.IsEmpty(); }
 
  protected:
   void PreSubclassWindow() override;
@@ -60,8 +60,8 @@ class CZORSlider : public CZORCtrlWnd {
   COLORREF m_trackColor = RGB(0, 0, 0);
   CSliderTrack m_track;
   bool m_thumbHovered = false;
-  PictureBlock m_thumbPicture;
-  PictureBlock m_actionPicture;
-  PictureBlock m_backgroundPicture;
-  PictureBlock m_trackPicture;
+  CScaledPicture m_thumbPicture;
+  CScaledPicture m_actionPicture;
+  CScaledPicture m_backgroundPicture;
+  CScaledPicture m_trackPicture;
 };

@@ -6,7 +6,6 @@
 #include <algorithm>
 
 #include "controls/skin_resources.h"
-#include "platform/qt/painter_dc.h"
 
 CZORStatic::CZORStatic(QWidget* parent) : CZORCtrlWnd("ZORStatic", parent) {}
 
@@ -16,14 +15,14 @@ void CZORStatic::PreSubclassWindow() {
   setAutoFillBackground(false);
   const std::string base = GetWindowText();
   for (int number = 1;; ++number) {
-    PictureBlock frame = LoadPictureBlock((base + "_D" + std::to_string(number)).c_str(), "", GetImageInstance());
-    if (!frame) break;
+    CScaledPicture frame;
+    if (!frame.Load(base + "_D" + std::to_string(number), GetImageInstance())) break;
     m_frames.push_back(std::move(frame));
   }
   // Without pictures the place stays empty rather than showing its caption.
   if (m_frames.empty()) setVisible(false);
   else {
-    const CSize size = PictureSize(m_frames.front().get());
+    const CSize size = m_frames.front().Size();
     resize(size.cx, size.cy);
   }
   CZORCtrlWnd::PreSubclassWindow();
@@ -39,8 +38,7 @@ void CZORStatic::SetCurFrame(int index) {
 void CZORStatic::paintEvent(QPaintEvent*) {
   if (m_frames.empty()) return;
   QPainter painter(this);
-  CPainterDC dc(painter);
-  MaskDrawPicture(&dc, m_frames[m_current].get(), CPoint(0, 0));
+  m_frames[m_current].MaskDraw(painter, CPoint(0, 0));
 }
 
 void CZORStatic::mouseReleaseEvent(QMouseEvent* event) {

@@ -8,7 +8,7 @@
 
 #include <vector>
 
-#include "controls/skin_picture.h"
+#include "controls/scaled_picture.h"
 #include "controls/zor_ctrl_wnd.h"
 
 class CZORStatic : public CZORCtrlWnd {
@@ -27,6 +27,6 @@ class CZORStatic : public CZORCtrlWnd {
   void mouseReleaseEvent(QMouseEvent* event) override;
 
  private:
-  std::vector<PictureBlock> m_frames;
+  std::vector<CScaledPicture> m_frames;
   int m_current = 0;
 };

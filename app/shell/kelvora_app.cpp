@@ -28,6 +28,7 @@
 #include "app/shell/settings/user_folders.h"
 #include "app/shell/style_loading.h"
 #include "app/view/context_menu.h"
+#include "controls/scaled_picture.h"
 #include "controls/skin_resources.h"
 #include "imagelib/dib.h"
 #include "platform/qt/painter_dc.h"
@@ -127,13 +128,18 @@ bool CKelvoraApp::InitInstance(StartupEnvironment environment) {
 
   std::unique_ptr<QSplashScreen> splash;
   if (m_environment.showWindows) {
-    CDib picture;
-    if (picture.LoadFromResource("IDB_SPLASH", "", m_style.get())) {
+    CScaledDib splashPicture;
+    if (splashPicture.Load("IDB_SPLASH", m_style.get())) {
+      // The splash shows before any window: the main screen's density decides.
+      const QScreen* screen = QGuiApplication::primaryScreen();
+      const int scale = screen && screen->devicePixelRatio() >= 1.5 ? kHighDensityScale : 1;
+      CDib& picture = splashPicture.At(scale);
       QImage image(picture.Width(), picture.Height(), QImage::Format_RGB32);
       QPainter painter(&image);
       CPainterDC dc(painter);
       picture.DrawWithoutStretch(&dc, CPoint(0, 0), CSize(picture.Width(), picture.Height()));
       painter.end();
+      image.setDevicePixelRatio(scale);
       splash = std::make_unique<QSplashScreen>(QPixmap::fromImage(image));
       splash->show();
     }

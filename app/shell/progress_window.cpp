@@ -4,7 +4,9 @@
 #include <QKeyEvent>
 #include <QPainter>
 
+#include "controls/scaled_picture.h"
 #include "controls/skin_resources.h"
+#include "platform/qt/painter_dc.h"
 
 namespace {
 
@@ -31,8 +33,11 @@ CProgressWindow::CProgressWindow(QWidget* parent, Show show)
   m_clock.start();
   setProperty("controlId", kDialogId);
   setModal(true);
-  CDib skin;
-  if (skin.LoadFromResource("IDB_PROGRESS", "", GetImageInstance())) m_bar = PictureOf(skin);
+  CScaledDib skin;
+  if (skin.Load("IDB_PROGRESS", GetImageInstance())) {
+    m_bar = PictureOf(skin.At(1));
+    m_denseBar = PictureOf(skin.At(kHighDensityScale));
+  }
   setFixedSize(m_bar.isNull() ? kDefaultSize : QSize(std::max(m_bar.width(), 64), m_bar.height() + 16));
 }
 
@@ -57,6 +62,8 @@ void CProgressWindow::paintEvent(QPaintEvent*) {
   const QRect done(track.left(), track.top(), track.width() * m_percent / 100, track.height());
   if (m_bar.isNull())
     painter.fillRect(done, QColor(40, 140, 220));
+  else if (PictureScale(painter) > 1 && !m_denseBar.isNull())
+    painter.drawImage(done, m_denseBar, QRect(0, 0, m_denseBar.width() * m_percent / 100, m_denseBar.height()));
   else
     painter.drawImage(done, m_bar, QRect(0, 0, m_bar.width() * m_percent / 100, m_bar.height()));
   painter.setPen(Qt::gray);

@@ -33,6 +33,7 @@ class CProgressWindow : public QDialog {
   Show m_show;
   QElapsedTimer m_clock;
   QImage m_bar;
+  QImage m_denseBar;  // the bar's double picture, for screens of twice the density
   int m_percent = 0;
   bool m_cancelled = false;
 };

@@ -11,8 +11,10 @@
 
 #include "app/shell/printing/dib_image.h"
 #include "app/shell/printing/print_page.h"
+#include "controls/scaled_picture.h"
 #include "controls/skin_resources.h"
 #include "platform/core/message_box.h"
+#include "platform/qt/painter_dc.h"
 
 namespace {
 
@@ -47,6 +49,27 @@ class CSignPreview : public QWidget {
   const CSignDialogModel& m_model;
 };
 
+// Where the picture's heading band and footer band end, and the margin of
+// its heading: the fields sit between the bands, the buttons on the footer.
+constexpr int kHeadingBand = 56, kFooterBand = 48, kMargin = 12;
+
+// The panels' ink and edges, the accent for what is on or has the focus.
+constexpr const char* kSignStyleSheet =
+    "QLabel { color: rgb(214, 220, 232); }"
+    "QLineEdit, QComboBox { color: rgb(235, 238, 244); background: rgb(26, 29, 39);"
+    " border: 1px solid rgb(92, 102, 128); border-radius: 4px; padding: 2px 6px; min-height: 18px; }"
+    "QLineEdit:focus, QComboBox:focus { border-color: rgb(43, 179, 163); }"
+    "QComboBox QAbstractItemView { color: rgb(235, 238, 244); background: rgb(26, 29, 39);"
+    " selection-background-color: rgb(24, 122, 112); }"
+    "QToolButton, QPushButton { color: rgb(214, 220, 232); background: qlineargradient(x1: 0, y1: 0, x2: 0, y2: 1,"
+    " stop: 0 rgb(70, 79, 102), stop: 1 rgb(50, 57, 75)); border: 1px solid rgb(92, 102, 128); border-radius: 5px; }"
+    "QToolButton { min-width: 24px; min-height: 22px; font-weight: bold; }"
+    "QPushButton { min-width: 72px; min-height: 24px; padding: 0 10px; }"
+    "QToolButton:hover, QPushButton:hover { border-color: rgb(43, 179, 163); }"
+    "QToolButton:checked, QPushButton:pressed { color: white; background: rgb(24, 122, 112);"
+    " border-color: rgb(120, 210, 200); }"
+    "QPushButton:default { border-color: rgb(43, 179, 163); }";
+
 QToolButton* Toggle(const char* text, int id, QWidget* parent) {
   auto* button = new QToolButton(parent);
   button->setText(text);
@@ -78,8 +101,11 @@ CSignDialog::CSignDialog(const std::string& profilePath, QWidget* parent)
       m_profilePath(profilePath),
       m_model(std::make_unique<CSignDialogModel>(InstalledSignFonts(), LoadSignProperties(profilePath))) {
   setWindowTitle("Sign");
-  CDib picture;
-  if (picture.LoadFromResource("IDB_SELECTSIGN", "", GetImageInstance())) m_background = DibToImage(picture);
+  CScaledDib picture;
+  if (picture.Load("IDB_SELECTSIGN", GetImageInstance())) {
+    m_background = DibToImage(picture.At(1));
+    m_denseBackground = DibToImage(picture.At(kHighDensityScale));
+  }
 
   m_text = new QLineEdit(QString::fromStdString(m_model->Properties().sign), this);
   m_text->setProperty("controlId", 1220);
@@ -104,7 +130,8 @@ CSignDialog::CSignDialog(const std::string& profilePath, QWidget* parent)
   FillScripts();
 
   auto* grid = new QGridLayout(this);
-  grid->setContentsMargins(16, 40, 16, 12);
+  if (m_background.isNull()) grid->setContentsMargins(16, 40, 16, 12);
+  else grid->setContentsMargins(kMargin, kHeadingBand, kMargin, 10);
   grid->addWidget(new QLabel("Text", this), 0, 0);
   grid->addWidget(m_text, 0, 1, 1, 4);
   grid->addWidget(new QLabel("Font", this), 1, 0);
@@ -118,8 +145,15 @@ CSignDialog::CSignDialog(const std::string& profilePath, QWidget* parent)
   styleButtons->addWidget(m_underline);
   grid->addLayout(styleButtons, 2, 4);
   grid->addWidget(m_preview, 3, 0, 1, 5);
+  grid->setRowStretch(3, 1);
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-  grid->addWidget(buttons, 4, 0, 1, 5);
+  if (!m_background.isNull()) {
+    // The preview stops short of the footer band; the buttons sit on it.
+    grid->setRowMinimumHeight(4, kFooterBand - 38);
+    setStyleSheet(kSignStyleSheet);
+    setFixedSize(m_background.size());
+  }
+  grid->addWidget(buttons, 5, 0, 1, 5);
   connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
@@ -168,5 +202,6 @@ void CSignDialog::accept() {
 void CSignDialog::paintEvent(QPaintEvent* event) {
   if (m_background.isNull()) return QDialog::paintEvent(event);
   QPainter painter(this);
-  painter.drawImage(rect(), m_background);
+  const bool dense = PictureScale(painter) > 1 && !m_denseBackground.isNull();
+  painter.drawImage(rect(), dense ? m_denseBackground : m_background);
 }

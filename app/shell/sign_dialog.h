@@ -1,7 +1,9 @@
 // Dialog 156: the sign's text and font, over the style's "IDB_SELECTSIGN"
 // picture. Its fields follow CSignDialogModel; the preview area shows the
 // sign in the chosen font at every change. OK writes the "Sign Properties"
-// settings, Cancel writes nothing.
+// settings, Cancel writes nothing. With the picture the dialog takes its
+// size, lays its fields out under the picture's heading band and its
+// buttons on the footer band, and dresses them in the style's colours.
 #pragma once
 
 #include <QDialog>
@@ -40,6 +42,7 @@ class CSignDialog : public QDialog {
   std::string m_profilePath;
   std::unique_ptr<CSignDialogModel> m_model;
   QImage m_background;
+  QImage m_denseBackground;  // for screens of twice the density
   QLineEdit* m_text;
   QComboBox* m_fonts;
   QComboBox* m_sizes;

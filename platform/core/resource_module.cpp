@@ -18,6 +18,10 @@ std::string UpperCase(std::string text) {
 
 }  // namespace
 
+std::string ScaledResourceName(const std::string& name, int scale) {
+  return scale <= 1 ? name : name + "@" + std::to_string(scale) + "x";
+}
+
 std::string ResourceKey(const char* nameOrType) {
   if (IsIntResource(nameOrType)) return "#" + std::to_string(IntResourceId(nameOrType));
   return UpperCase(nameOrType);

@@ -29,6 +29,13 @@ inline constexpr unsigned kResourceTypeBitmap = 2;  // a packed DIB without file
 // numeric one, the upper-cased text otherwise.
 std::string ResourceKey(const char* nameOrType);
 
+// Pictures for screens of twice the density sit beside the plain ones as
+// "<name>@2x", of the same type and exactly twice the size each way; a
+// window region of that name is in those pictures' pixels. Scale 1 is the
+// name itself.
+inline constexpr int kHighDensityScale = 2;
+std::string ScaledResourceName(const std::string& name, int scale);
+
 class CResourceModule {
  public:
   virtual ~CResourceModule() = default;

@@ -30,6 +30,11 @@ QRect TopDownSource(int xSrc, int ySrc, int width, int height, const BITMAPINFOH
 
 }  // namespace
 
+int PictureScale(const QPainter& painter) {
+  const QTransform device = painter.deviceTransform();
+  return std::hypot(device.m11(), device.m12()) >= 1.5 ? 2 : 1;
+}
+
 QColor ToQColor(COLORREF color) { return QColor(GetRValue(color), GetGValue(color), GetBValue(color)); }
 
 COLORREF FromQColor(const QColor& color) { return RGB(color.red(), color.green(), color.blue()); }

@@ -51,5 +51,11 @@ class CPainterDC : public CSelectingDC {
   long m_lineStep = 0;  // place along joined styled lines, as the raster device counts it
 };
 
+// The density of pictures this painter shows pixel for pixel: 2 where a
+// unit it draws covers about two device pixels each way or more (a screen
+// or image of device pixel ratio 2), else 1. From the device transform, so
+// a widget rendered into an image of ratio 2 counts as 2 as well.
+int PictureScale(const QPainter& painter);
+
 QColor ToQColor(COLORREF color);
 COLORREF FromQColor(const QColor& color);

@@ -1,5 +1,7 @@
 #include "platform/qt/wnd.h"
 
+#include <algorithm>
+
 #include <QRegion>
 #include <QTimerEvent>
 
@@ -75,13 +77,16 @@ void CWnd::ReleaseCapture() {
 
 HWND CWnd::GetCapture() { return QWidget::mouseGrabber(); }
 
-void CWnd::SetWindowRgn(const CRgn* region, bool redraw) {
+void CWnd::SetWindowRgn(const CRgn* region, bool redraw, int scale) {
   if (!region) {
     clearMask();
   } else {
+    scale = std::max(scale, 1);
+    auto down = [scale](int v) { return v >= 0 ? v / scale : -((-v + scale - 1) / scale); };
+    auto up = [&down, scale](int v) { return down(v + scale - 1); };
     QRegion shape;
     for (const CRect& rect : region->Rects())
-      shape += QRect(rect.left, rect.top, rect.Width(), rect.Height());
+      shape += QRect(QPoint(down(rect.left), down(rect.top)), QPoint(up(rect.right) - 1, up(rect.bottom) - 1));
     // Qt takes an empty mask for "no mask"; a 0x0 rectangle outside the
     // window hides it instead, as an empty region does on the original.
     setMask(shape.isEmpty() ? QRegion(-1, -1, 1, 1) : shape);

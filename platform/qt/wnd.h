@@ -53,8 +53,11 @@ class CWnd : public QWidget {
   static HWND GetCapture();
 
   // The window's shape; null restores the rectangle. An empty region hides
-  // the whole window, as on the original platform.
-  void SetWindowRgn(const CRgn* region, bool redraw);
+  // the whole window, as on the original platform. A region of `scale`
+  // pixels per window unit (the shape of pictures drawn for a screen of
+  // that density) keeps every unit it touches, so that nothing drawn inside
+  // it at that density is cut off.
+  void SetWindowRgn(const CRgn* region, bool redraw, int scale = 1);
   void SetCursor(HCURSOR cursor);
 
   // Destroys the window: OnDestroy, then the widget is deleted by Qt's

@@ -1,6 +1,8 @@
 // Shapes are drawn by their signed distance: a pixel whose centre lies half a
 // pixel inside the edge is fully covered, half a pixel outside not at all,
-// which gives one pixel of smoothing without supersampling.
+// which gives one pixel of smoothing without supersampling. Public calls
+// take units; each turns them into pixels first, so the smoothing stays one
+// pixel wide at every scale.
 #include "styles/Style_1/canvas.h"
 
 #include <unistd.h>
@@ -57,50 +59,57 @@ Rgb Scale(Rgb c, double factor) {
           Clamp(static_cast<int>(c.b * factor))};
 }
 
-Canvas::Canvas(int width, int height, Rgb fill)
-    : m_width(width), m_height(height), m_pixels(static_cast<std::size_t>(width * height), fill) {}
+Canvas::Canvas(int width, int height, Rgb fill, int scale)
+    : m_width(width), m_height(height), m_scale(scale),
+      m_pixels(static_cast<std::size_t>(width * scale * height * scale), fill) {}
 
 void Canvas::Blend(int x, int y, Rgb colour, double coverage) {
-  if (x < 0 || y < 0 || x >= m_width || y >= m_height || coverage <= 0) return;
-  Rgb& pixel = m_pixels[static_cast<std::size_t>(y * m_width + x)];
+  if (x < 0 || y < 0 || x >= PixelWidth() || y >= PixelHeight() || coverage <= 0) return;
+  Rgb& pixel = m_pixels[static_cast<std::size_t>(y * PixelWidth() + x)];
   pixel = Mix(pixel, colour, std::min(coverage, 1.0));
   // Shapes are never see-through: keep them off pure black.
   if (pixel.r == 0 && pixel.g == 0 && pixel.b == 0) pixel.b = 1;
 }
 
 void Canvas::VerticalGradient(Rgb top, Rgb bottom) {
-  for (int y = 0; y < m_height; ++y) {
-    Rgb row = Mix(top, bottom, m_height > 1 ? y / double(m_height - 1) : 0);
-    for (int x = 0; x < m_width; ++x) m_pixels[static_cast<std::size_t>(y * m_width + x)] = row;
+  const int height = PixelHeight(), width = PixelWidth();
+  for (int y = 0; y < height; ++y) {
+    Rgb row = Mix(top, bottom, height > 1 ? y / double(height - 1) : 0);
+    for (int x = 0; x < width; ++x) m_pixels[static_cast<std::size_t>(y * width + x)] = row;
   }
 }
 
 void Canvas::FillRect(int left, int top, int right, int bottom, Rgb colour) {
-  for (int y = std::max(top, 0); y < std::min(bottom, m_height); ++y)
-    for (int x = std::max(left, 0); x < std::min(right, m_width); ++x)
-      m_pixels[static_cast<std::size_t>(y * m_width + x)] = colour;
+  const int s = m_scale, width = PixelWidth();
+  for (int y = std::max(top * s, 0); y < std::min(bottom * s, PixelHeight()); ++y)
+    for (int x = std::max(left * s, 0); x < std::min(right * s, width); ++x)
+      m_pixels[static_cast<std::size_t>(y * width + x)] = colour;
 }
 
 template <typename Distance>
 void Canvas::Shape(double left, double top, double right, double bottom, Distance distance, Rgb colour) {
-  int x0 = std::max(0, static_cast<int>(std::floor(left)) - 1), x1 = std::min(m_width, static_cast<int>(right) + 2);
-  int y0 = std::max(0, static_cast<int>(std::floor(top)) - 1), y1 = std::min(m_height, static_cast<int>(bottom) + 2);
+  int x0 = std::max(0, static_cast<int>(std::floor(left)) - 1), x1 = std::min(PixelWidth(), static_cast<int>(right) + 2);
+  int y0 = std::max(0, static_cast<int>(std::floor(top)) - 1), y1 = std::min(PixelHeight(), static_cast<int>(bottom) + 2);
   for (int y = y0; y < y1; ++y)
     for (int x = x0; x < x1; ++x) Blend(x, y, colour, Coverage(distance(x + 0.5, y + 0.5)));
 }
 
 void Canvas::RoundRect(double left, double top, double right, double bottom, double radius, Rgb topColour,
                        Rgb bottomColour) {
-  int y0 = std::max(0, static_cast<int>(top) - 1), y1 = std::min(m_height, static_cast<int>(bottom) + 2);
+  const double s = m_scale;
+  left *= s, top *= s, right *= s, bottom *= s, radius *= s;
+  int y0 = std::max(0, static_cast<int>(top) - 1), y1 = std::min(PixelHeight(), static_cast<int>(bottom) + 2);
   for (int y = y0; y < y1; ++y) {
     Rgb colour = Mix(topColour, bottomColour, std::clamp((y + 0.5 - top) / (bottom - top), 0.0, 1.0));
-    for (int x = std::max(0, static_cast<int>(left) - 1); x < std::min(m_width, static_cast<int>(right) + 2); ++x)
+    for (int x = std::max(0, static_cast<int>(left) - 1); x < std::min(PixelWidth(), static_cast<int>(right) + 2); ++x)
       Blend(x, y, colour, Coverage(RoundRectDistance(x + 0.5, y + 0.5, left, top, right, bottom, radius)));
   }
 }
 
 void Canvas::RoundRectOutline(double left, double top, double right, double bottom, double radius, double width,
                               Rgb colour) {
+  const double s = m_scale;
+  left *= s, top *= s, right *= s, bottom *= s, radius *= s, width *= s;
   Shape(
       left, top, right, bottom,
       [&](double x, double y) {
@@ -110,12 +119,16 @@ void Canvas::RoundRectOutline(double left, double top, double right, double bott
 }
 
 void Canvas::Disc(double cx, double cy, double radius, Rgb colour) {
+  const double s = m_scale;
+  cx *= s, cy *= s, radius *= s;
   Shape(
       cx - radius, cy - radius, cx + radius, cy + radius,
       [&](double x, double y) { return std::hypot(x - cx, y - cy) - radius; }, colour);
 }
 
 void Canvas::Line(double x0, double y0, double x1, double y1, double width, Rgb colour) {
+  const double s = m_scale;
+  x0 *= s, y0 *= s, x1 *= s, y1 *= s, width *= s;
   double dx = x1 - x0, dy = y1 - y0, length2 = std::max(dx * dx + dy * dy, 1e-9);
   Shape(
       std::min(x0, x1) - width, std::min(y0, y1) - width, std::max(x0, x1) + width, std::max(y0, y1) + width,
@@ -127,6 +140,8 @@ void Canvas::Line(double x0, double y0, double x1, double y1, double width, Rgb 
 }
 
 void Canvas::Ring(double cx, double cy, double radius, double width, Rgb colour) {
+  const double s = m_scale;
+  cx *= s, cy *= s, radius *= s, width *= s;
   const double reach = radius + width;
   Shape(
       cx - reach, cy - reach, cx + reach, cy + reach,
@@ -134,6 +149,8 @@ void Canvas::Ring(double cx, double cy, double radius, double width, Rgb colour)
 }
 
 void Canvas::Arc(double cx, double cy, double radius, double from, double to, double width, Rgb colour) {
+  const double s = m_scale;
+  cx *= s, cy *= s, radius *= s, width *= s;
   const double reach = radius + width;
   const double kTurn = 2 * 3.14159265358979323846;
   Shape(
@@ -154,7 +171,7 @@ void Canvas::Arc(double cx, double cy, double radius, double from, double to, do
 }
 
 void Canvas::Text(const std::string& text, int x, int baseline, double size, Rgb colour, Weight weight) {
-  RenderText(text, size, weight, x, baseline, [&](int px, int py, double coverage) { Blend(px, py, colour, coverage); });
+  RenderText(text, size * m_scale, weight, x * m_scale, baseline * m_scale, [&](int px, int py, double coverage) { Blend(px, py, colour, coverage); });
 }
 
 void Canvas::CentredText(const std::string& text, double centreX, double centreY, double size, Rgb colour,
@@ -165,12 +182,13 @@ void Canvas::CentredText(const std::string& text, double centreX, double centreY
 }
 
 void Canvas::ToDib(CDib& dib) const {
-  dib.Create(CSize(m_width, m_height));
+  const int width = PixelWidth(), height = PixelHeight();
+  dib.Create(CSize(width, height));
   unsigned char* bits = dib.LockBits();
   if (!bits) return;
-  for (int y = 0; y < m_height; ++y) {
-    unsigned char* row = bits + static_cast<std::size_t>(m_height - 1 - y) * dib.RowLength();
-    for (int x = 0; x < m_width; ++x) {
+  for (int y = 0; y < height; ++y) {
+    unsigned char* row = bits + static_cast<std::size_t>(height - 1 - y) * dib.RowLength();
+    for (int x = 0; x < width; ++x) {
       Rgb c = At(x, y);
       row[3 * x] = static_cast<unsigned char>(c.b);
       row[3 * x + 1] = static_cast<unsigned char>(c.g);

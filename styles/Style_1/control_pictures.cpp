@@ -36,9 +36,9 @@ Paint PaintFor(const ButtonLook& look, State state, double light) {
   return {};
 }
 
-Canvas DrawButton(const ButtonLook& look, const Glyph& glyph, State state, double light = 0) {
+Canvas DrawButton(const ButtonLook& look, const Glyph& glyph, State state, double light, int scale) {
   Paint paint = PaintFor(look, state, light);
-  Canvas picture(look.width, look.height);
+  Canvas picture(look.width, look.height, {}, scale);
   double w = look.width, h = look.height;
   double radius = look.shape == ButtonShape::kRound ? std::min(w, h) / 2 - 0.5 : std::min(6.0, h / 4);
   picture.RoundRect(0.5, 0.5, w - 0.5, h - 0.5, radius, paint.edge, paint.edge);
@@ -58,10 +58,46 @@ Canvas DrawButton(const ButtonLook& look, const Glyph& glyph, State state, doubl
   return picture;
 }
 
+// One state of a button, at whatever scale it is asked for.
+PictureDrawing Button(const ButtonLook& look, const Glyph& glyph, State state, double light = 0) {
+  return [=](int scale) { return DrawButton(look, glyph, state, light, scale); };
+}
+
+// A window shape of one rectangle per row of a circle of `side` pixels, as
+// the window system stores shapes.
+std::vector<unsigned char> CircleRegion(int side) {
+  std::vector<CRect> rows;
+  double r = side / 2.0;
+  for (int y = 0; y < side; ++y) {
+    double dy = y + 0.5 - r, half = std::sqrt(std::max(0.0, r * r - dy * dy));
+    int left = static_cast<int>(std::lround(r - half)), right = static_cast<int>(std::lround(r + half));
+    if (right > left) rows.push_back(CRect(left, y, right, y + 1));
+  }
+  std::vector<unsigned char> data(4 + kRegionDataHeaderSize + rows.size() * kRegionDataRectSize, 0);
+  auto put = [&](std::size_t at, std::int32_t value) {
+    for (int i = 0; i < 4; ++i)
+      data[at + i] = static_cast<unsigned char>((static_cast<std::uint32_t>(value) >> (8 * i)) & 0xFF);
+  };
+  put(0, static_cast<std::int32_t>(data.size() - 4));
+  put(4, kRegionDataHeaderSize);
+  put(8, kRegionDataRectangles);
+  put(12, static_cast<std::int32_t>(rows.size()));
+  put(16, static_cast<std::int32_t>(rows.size() * kRegionDataRectSize));
+  put(20, 0), put(24, 0), put(28, side), put(32, side);
+  std::size_t at = 4 + kRegionDataHeaderSize;
+  for (const CRect& row : rows) {
+    put(at, row.left), put(at + 4, row.top), put(at + 8, row.right), put(at + 12, row.bottom);
+    at += kRegionDataRectSize;
+  }
+  return data;
+}
+
 }  // namespace
 
-void AddPicture(CZipResourceWriter& style, const std::string& name, const Canvas& picture) {
-  style.AddResource(name.c_str(), "dibimage", picture.ToBmpFile(), ".bmp");
+void AddPicture(CZipResourceWriter& style, const std::string& name, const PictureDrawing& draw) {
+  style.AddResource(name.c_str(), "dibimage", draw(1).ToBmpFile(), ".bmp");
+  style.AddResource(ScaledResourceName(name, kHighDensityScale).c_str(), "dibimage",
+                    draw(kHighDensityScale).ToBmpFile(), ".bmp");
 }
 
 Glyph TextGlyph(const std::string& text) {
@@ -113,78 +149,60 @@ void AddPushButton(CZipResourceWriter& style, const std::string& base, const But
   constexpr int kFrames = 4;
   for (int frame = 0; frame < kFrames; ++frame)
     AddPicture(style, base + "_D" + std::to_string(frame + 1),
-               DrawButton(look, glyph, State::kFrame, frame / double(kFrames - 1)));
-  AddPicture(style, base + "_MOUSEIN", DrawButton(look, glyph, State::kMouseIn));
-  AddPicture(style, base + "_DOWNMOUSEIN", DrawButton(look, glyph, State::kPressed));
-  AddPicture(style, base + "_DISABLED", DrawButton(look, glyph, State::kDisabled));
+               Button(look, glyph, State::kFrame, frame / double(kFrames - 1)));
+  AddPicture(style, base + "_MOUSEIN", Button(look, glyph, State::kMouseIn));
+  AddPicture(style, base + "_DOWNMOUSEIN", Button(look, glyph, State::kPressed));
+  AddPicture(style, base + "_DISABLED", Button(look, glyph, State::kDisabled));
 }
 
 void AddToggle(CZipResourceWriter& style, const std::string& base, const ButtonLook& look, const Glyph& glyph,
                const Glyph& onGlyph) {
-  AddPicture(style, base + "_D1", DrawButton(look, glyph, State::kFrame));
-  AddPicture(style, base + "_D2", DrawButton(look, onGlyph ? onGlyph : glyph, State::kOn));
-  AddPicture(style, base + "_MOUSEIN", DrawButton(look, glyph, State::kMouseIn));
-  AddPicture(style, base + "_DOWNMOUSEIN", DrawButton(look, glyph, State::kPressed));
-  AddPicture(style, base + "_DISABLED", DrawButton(look, glyph, State::kDisabled));
+  AddPicture(style, base + "_D1", Button(look, glyph, State::kFrame));
+  AddPicture(style, base + "_D2", Button(look, onGlyph ? onGlyph : glyph, State::kOn));
+  AddPicture(style, base + "_MOUSEIN", Button(look, glyph, State::kMouseIn));
+  AddPicture(style, base + "_DOWNMOUSEIN", Button(look, glyph, State::kPressed));
+  AddPicture(style, base + "_DISABLED", Button(look, glyph, State::kDisabled));
 }
 
 void AddProjectionPicture(CZipResourceWriter& style, const std::string& base, int side) {
   ButtonLook look{side, side, ButtonShape::kRounded, theme::kAccent, ""};
   for (int projection = 0; projection < 5; ++projection)
     AddPicture(style, base + "_D" + std::to_string(projection + 1),
-               DrawButton(look, ProjectionGlyph(projection), State::kFrame, 0.3));
+               Button(look, ProjectionGlyph(projection), State::kFrame, 0.3));
 }
 
 void AddRoundRegion(CZipResourceWriter& style, const std::string& base, int side) {
-  // One rectangle per row of the circle, as the window system stores shapes.
-  std::vector<CRect> rows;
-  double r = side / 2.0;
-  for (int y = 0; y < side; ++y) {
-    double dy = y + 0.5 - r, half = std::sqrt(std::max(0.0, r * r - dy * dy));
-    int left = static_cast<int>(std::lround(r - half)), right = static_cast<int>(std::lround(r + half));
-    if (right > left) rows.push_back(CRect(left, y, right, y + 1));
-  }
-  std::vector<unsigned char> data(4 + kRegionDataHeaderSize + rows.size() * kRegionDataRectSize, 0);
-  auto put = [&](std::size_t at, std::int32_t value) {
-    for (int i = 0; i < 4; ++i)
-      data[at + i] = static_cast<unsigned char>((static_cast<std::uint32_t>(value) >> (8 * i)) & 0xFF);
-  };
-  put(0, static_cast<std::int32_t>(data.size() - 4));
-  put(4, kRegionDataHeaderSize);
-  put(8, kRegionDataRectangles);
-  put(12, static_cast<std::int32_t>(rows.size()));
-  put(16, static_cast<std::int32_t>(rows.size() * kRegionDataRectSize));
-  put(20, 0), put(24, 0), put(28, side), put(32, side);
-  std::size_t at = 4 + kRegionDataHeaderSize;
-  for (const CRect& row : rows) {
-    put(at, row.left), put(at + 4, row.top), put(at + 8, row.right), put(at + 12, row.bottom);
-    at += kRegionDataRectSize;
-  }
-  style.AddResource((base + "_RGN").c_str(), "wndrgn", std::move(data), ".rgn");
+  style.AddResource((base + "_RGN").c_str(), "wndrgn", CircleRegion(side), ".rgn");
+  style.AddResource(ScaledResourceName(base + "_RGN", kHighDensityScale).c_str(), "wndrgn",
+                    CircleRegion(side * kHighDensityScale), ".rgn");
 }
 
 void AddSlider(CZipResourceWriter& style, const std::string& base, bool horizontal, int length) {
   using namespace theme;
   const int across = 22, knob = 16;
-  auto thumb = [&](Rgb ring) {
-    Canvas picture(knob, knob);
-    picture.Disc(knob / 2.0, knob / 2.0, knob / 2.0 - 0.5, ring);
-    picture.Disc(knob / 2.0, knob / 2.0, knob / 2.0 - 3, Mix(kSurfaceTop, kBrightInk, 0.55));
-    return picture;
+  auto thumb = [=](Rgb ring) -> PictureDrawing {
+    return [=](int scale) {
+      Canvas picture(knob, knob, {}, scale);
+      picture.Disc(knob / 2.0, knob / 2.0, knob / 2.0 - 0.5, ring);
+      picture.Disc(knob / 2.0, knob / 2.0, knob / 2.0 - 3, Mix(kSurfaceTop, kBrightInk, 0.55));
+      return picture;
+    };
   };
   AddPicture(style, base + "_THUMB", thumb(kAccent));
   AddPicture(style, base + "_ACTION", thumb(Mix(kAccent, kBrightInk, 0.45)));
   int w = horizontal ? length : across, h = horizontal ? across : length;
   // The groove and its lit part share one shape; the lit one is drawn only
   // where the slider's action area lies.
-  auto groove = [&](Rgb top, Rgb bottom) {
-    Canvas picture(w, h);
-    double mid = across / 2.0;
-    if (horizontal)
-      picture.RoundRect(knob / 2.0 - 3, mid - 2.5, w - knob / 2.0 + 3, mid + 2.5, 2.5, top, bottom);
-    else
-      picture.RoundRect(mid - 2.5, knob / 2.0 - 3, mid + 2.5, h - knob / 2.0 + 3, 2.5, top, bottom);
-    return picture;
+  auto groove = [=](Rgb top, Rgb bottom) -> PictureDrawing {
+    return [=](int scale) {
+      Canvas picture(w, h, {}, scale);
+      double mid = across / 2.0;
+      if (horizontal)
+        picture.RoundRect(knob / 2.0 - 3, mid - 2.5, w - knob / 2.0 + 3, mid + 2.5, 2.5, top, bottom);
+      else
+        picture.RoundRect(mid - 2.5, knob / 2.0 - 3, mid + 2.5, h - knob / 2.0 + 3, 2.5, top, bottom);
+      return picture;
+    };
   };
   // The background is see-through around the groove so the panel shows.
   AddPicture(style, base + "_BACKGROUND", groove(Rgb{20, 23, 31}, Rgb{30, 34, 45}));
@@ -194,28 +212,36 @@ void AddSlider(CZipResourceWriter& style, const std::string& base, bool horizont
 void AddThumbnailList(CZipResourceWriter& style, const std::string& base, int cell, int listLength, int cellHeight) {
   using namespace theme;
   const int height = cellHeight > 0 ? cellHeight : cell;
-  auto frame = [&](Rgb edge, double width) {
-    Canvas picture(cell, height);
-    picture.RoundRectOutline(0.5, 0.5, cell - 0.5, height - 0.5, 5, width, edge);
-    return picture;
+  auto frame = [=](Rgb edge, double width) -> PictureDrawing {
+    return [=](int scale) {
+      Canvas picture(cell, height, {}, scale);
+      picture.RoundRectOutline(0.5, 0.5, cell - 0.5, height - 0.5, 5, width, edge);
+      return picture;
+    };
   };
   AddPicture(style, base + "_NORMAL", frame(kEdge, 1));
   AddPicture(style, base + "_FOCUSED", frame(Mix(kAccent, kBrightInk, 0.4), 2));
   AddPicture(style, base + "_SELECTED", frame(kAccent, 3));
   // The list paints its cells opaque: the corners take the panel's colour.
-  Canvas empty(cell, height, kPanelBottom);
-  empty.RoundRect(0.5, 0.5, cell - 0.5, height - 0.5, 5, Rgb{38, 43, 57}, Rgb{34, 38, 51});
-  AddPicture(style, base + "_BACK", empty);
+  AddPicture(style, base + "_BACK", [=](int scale) {
+    Canvas empty(cell, height, kPanelBottom, scale);
+    empty.RoundRect(0.5, 0.5, cell - 0.5, height - 0.5, 5, Rgb{38, 43, 57}, Rgb{34, 38, 51});
+    return empty;
+  });
 
   const int bar = 12;
-  Canvas strip(bar, listLength);
-  strip.VerticalGradient(kPanelBottom, kPanelBottom);
-  strip.RoundRect(3, 2, bar - 3, listLength - 2, 3, Rgb{24, 27, 36}, Rgb{24, 27, 36});
-  AddPicture(style, base + "_SRLBACK", strip);
-  auto thumb = [&](Rgb colour) {
-    Canvas picture(bar, 36);
-    picture.RoundRect(1, 1, bar - 1, 35, 4, colour, Scale(colour, 0.8));
-    return picture;
+  AddPicture(style, base + "_SRLBACK", [=](int scale) {
+    Canvas strip(bar, listLength, {}, scale);
+    strip.VerticalGradient(kPanelBottom, kPanelBottom);
+    strip.RoundRect(3, 2, bar - 3, listLength - 2, 3, Rgb{24, 27, 36}, Rgb{24, 27, 36});
+    return strip;
+  });
+  auto thumb = [=](Rgb colour) -> PictureDrawing {
+    return [=](int scale) {
+      Canvas picture(bar, 36, {}, scale);
+      picture.RoundRect(1, 1, bar - 1, 35, 4, colour, Scale(colour, 0.8));
+      return picture;
+    };
   };
   AddPicture(style, base + "_SRLTHUMB", thumb(kEdge));
   AddPicture(style, base + "_SRLTHUMB_ACT", thumb(kAccent));

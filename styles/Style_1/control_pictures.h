@@ -48,7 +48,8 @@ void AddToggle(CZipResourceWriter& style, const std::string& base, const ButtonL
                const Glyph& onGlyph = {});
 // A picture with one frame per projection (front, half, side, rear, body).
 void AddProjectionPicture(CZipResourceWriter& style, const std::string& base, int side);
-// A round window shape ("_RGN") for a control of the given size.
+// A round window shape ("_RGN") for a control of the given size, and the
+// same circle in the pixels of its pictures at scale 2 ("_RGN@2x").
 void AddRoundRegion(CZipResourceWriter& style, const std::string& base, int side);
 
 // A slider's thumb, thumb under the mouse, groove background and the lit
@@ -59,4 +60,8 @@ void AddSlider(CZipResourceWriter& style, const std::string& base, bool horizont
 void AddThumbnailList(CZipResourceWriter& style, const std::string& base, int cell, int listLength,
                       int cellHeight = 0);
 
-void AddPicture(CZipResourceWriter& style, const std::string& name, const Canvas& picture);
+// Draws a picture at a scale: 1, or 2 for screens of twice the density.
+using PictureDrawing = std::function<Canvas(int scale)>;
+// Adds the picture under `name` and, drawn again at scale 2, under its
+// "@2x" name.
+void AddPicture(CZipResourceWriter& style, const std::string& name, const PictureDrawing& draw);

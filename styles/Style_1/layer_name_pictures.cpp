@@ -11,20 +11,22 @@ namespace {
 
 constexpr int kWidth = 200, kHeight = 20;
 
-Canvas LayerNameLabel(const std::string& name) {
-  // Pure black would be see-through: the label brings its own plate.
-  Canvas label(kWidth, kHeight, theme::kPanelBottom);
-  label.RoundRect(0.5, 0.5, kWidth - 0.5, kHeight - 0.5, 5, theme::kEdge, theme::kEdge);
-  label.RoundRect(1.5, 1.5, kWidth - 1.5, kHeight - 1.5, 4, theme::kSurfaceTop, theme::kSurfaceBottom);
-  label.RoundRect(5, 5, 9, kHeight - 5, 2, theme::kAccent, theme::kAccentDark);
-  double size = FittingSize(name, theme::kCaptionSize + 0.5, kWidth - 60, Weight::kBold);
-  TextMetrics metrics = MeasureText(name, size, Weight::kBold);
-  label.Text(name, 15, (kHeight + metrics.capHeight) / 2, size, theme::kBrightInk, Weight::kBold);
-  const std::string tag = "Layer";
-  TextMetrics tagMetrics = MeasureText(tag, theme::kCaptionSize);
-  label.Text(tag, kWidth - 8 - tagMetrics.width, (kHeight + tagMetrics.capHeight) / 2, theme::kCaptionSize,
-             theme::kInk);
-  return label;
+PictureDrawing LayerNameLabel(const std::string& name) {
+  return [name](int scale) {
+    // Pure black would be see-through: the label brings its own plate.
+    Canvas label(kWidth, kHeight, theme::kPanelBottom, scale);
+    label.RoundRect(0.5, 0.5, kWidth - 0.5, kHeight - 0.5, 5, theme::kEdge, theme::kEdge);
+    label.RoundRect(1.5, 1.5, kWidth - 1.5, kHeight - 1.5, 4, theme::kSurfaceTop, theme::kSurfaceBottom);
+    label.RoundRect(5, 5, 9, kHeight - 5, 2, theme::kAccent, theme::kAccentDark);
+    double size = FittingSize(name, theme::kCaptionSize + 0.5, kWidth - 60, Weight::kBold);
+    TextMetrics metrics = MeasureText(name, size, Weight::kBold);
+    label.Text(name, 15, (kHeight + metrics.capHeight) / 2, size, theme::kBrightInk, Weight::kBold);
+    const std::string tag = "Layer";
+    TextMetrics tagMetrics = MeasureText(tag, theme::kCaptionSize);
+    label.Text(tag, kWidth - 8 - tagMetrics.width, (kHeight + tagMetrics.capHeight) / 2, theme::kCaptionSize,
+               theme::kInk);
+    return label;
+  };
 }
 
 }  // namespace

@@ -7,9 +7,12 @@
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QSlider>
 
+#include <filesystem>
 #include <memory>
 #include <ostream>
 #include <string>
@@ -17,7 +20,9 @@
 
 #include "app/shell/panels/panel_table.h"
 #include "app/shell/panels/skin_panel.h"
+#include "app/shell/sign_dialog.h"
 #include "controls/skin_resources.h"
+#include "controls/zor_button.h"
 #include "imagelib/dib.h"
 #include "platform/core/message_box.h"
 #include "platform/core/zip_resource_module.h"
@@ -146,6 +151,77 @@ TEST_F(PanelStyleTest, BarsLongerThanTheirPictureCarryItsFarEdgeOn) {
     QPoint beyond = across ? QPoint(pattern.cx + 250, pattern.cy / 2) : QPoint(pattern.cx / 2, pattern.cy + 250);
     EXPECT_EQ(shown.pixelColor(beyond), shown.pixelColor(edge)) << templateId;
     EXPECT_NE(shown.pixelColor(beyond), QColor(Qt::black)) << templateId;
+  }
+  SetImageInstance(nullptr);
+}
+
+// On a screen of twice the density the bar shows the style's double
+// pictures pixel for pixel: its background and a button's frame, each over
+// the logical place of its plain picture.
+TEST_F(PanelStyleTest, BarsAndButtonsShowTheDoublePicturesAtDoubleDensity) {
+  CRecordingMessageBoxService messages;
+  SetImageInstance(s_style);
+  const PanelSpec* spec = nullptr;
+  for (const PanelSpec& candidate : PanelTable())
+    if (candidate.templateId == 102u) spec = &candidate;  // the top bar
+  ASSERT_TRUE(spec);
+  QWidget frame;
+  CSkinPanel panel(*spec, &frame);
+  ASSERT_TRUE(panel.Create(SetUpPanelTemplate));
+  const CZORButton* undo = nullptr;
+  for (const CZORButton* button : panel.findChildren<CZORButton*>())
+    if (button->GetWindowText() == "TOOL_UNDO") undo = button;
+  ASSERT_TRUE(undo);
+  panel.resize(PictureSize(spec->pattern).cx, PictureSize(spec->pattern).cy);
+  QImage shown(panel.size() * 2, QImage::Format_RGB32);
+  shown.setDevicePixelRatio(2);
+  panel.render(&shown);
+
+  CDib background, button;
+  ASSERT_TRUE(background.LoadFromResource(ScaledResourceName(spec->pattern, 2).c_str(), "", s_style));
+  ASSERT_TRUE(button.LoadFromResource("TOOL_UNDO_D1@2x", "", s_style));
+  auto pixel = [](CDib& picture, int x, int y) {
+    const unsigned char* bgr =
+        picture.LockBits() + static_cast<std::size_t>(picture.Height() - 1 - y) * picture.RowLength() + 3 * x;
+    QColor colour(bgr[2], bgr[1], bgr[0]);
+    picture.UnlockBits();
+    return colour;
+  };
+  const QPoint origin = undo->pos() * 2;
+  int differing = 0;
+  for (int y = 0; y < button.Height(); ++y)
+    for (int x = 0; x < button.Width(); ++x) {
+      QColor expected = pixel(button, x, y);
+      if (expected == QColor(Qt::black)) expected = pixel(background, origin.x() + x, origin.y() + y);
+      differing += shown.pixelColor(origin.x() + x, origin.y() + y) != expected;
+    }
+  EXPECT_EQ(differing, 0);
+  SetImageInstance(nullptr);
+}
+
+// The sign dialog takes its picture's size and keeps its fields between the
+// picture's heading band and its footer band, its buttons on the footer.
+TEST_F(PanelStyleTest, SignDialogLaysItsFieldsOutOnItsPicture) {
+  CRecordingMessageBoxService messages;
+  SetImageInstance(s_style);
+  const std::string profile = (std::filesystem::temp_directory_path() / "kelvora-sign-layout.ini").string();
+  CSignDialog dialog(profile);
+  dialog.show();
+  CSize picture = PictureSize("IDB_SELECTSIGN");
+  ASSERT_EQ(dialog.size(), QSize(picture.cx, picture.cy));
+  const int headingBand = 56, footerTop = picture.cy - 48;
+  for (const QWidget* field : {static_cast<QWidget*>(dialog.TextField()), static_cast<QWidget*>(dialog.FontList())})
+    EXPECT_GE(field->geometry().top(), headingBand);
+  QWidget* preview = nullptr;
+  for (QWidget* child : dialog.findChildren<QWidget*>())
+    if (child->property("controlId").toInt() == 1221) preview = child;
+  ASSERT_TRUE(preview);
+  EXPECT_LT(preview->geometry().bottom(), footerTop) << "the preview stops short of the footer";
+  EXPECT_GE(preview->height(), 70);
+  for (const QPushButton* button : dialog.findChildren<QPushButton*>()) {
+    QRect place(button->mapTo(&dialog, QPoint(0, 0)), button->size());
+    EXPECT_GT(place.top(), footerTop) << "buttons sit on the footer band";
+    EXPECT_LE(place.bottom(), picture.cy);
   }
   SetImageInstance(nullptr);
 }

@@ -59,7 +59,8 @@ class Style1Test : public GeneratedStyleTest {
   }
 };
 
-TEST_F(Style1Test, EveryPictureTheProgramLooksUpLoads) {
+// Every picture the program looks up by a name it forms itself.
+std::vector<std::string> LookedUpPictures() {
   std::vector<std::string> names = kPictures;
   for (const std::string& slider : kSliders)
     for (const char* suffix : {"_THUMB", "_ACTION", "_BACKGROUND", "_TRACK"}) names.push_back(slider + suffix);
@@ -67,7 +68,11 @@ TEST_F(Style1Test, EveryPictureTheProgramLooksUpLoads) {
     for (const char* suffix : {"_NORMAL", "_SELECTED", "_FOCUSED", "_BACK", "_SRLBACK", "_SRLTHUMB", "_SRLTHUMB_ACT"})
       names.push_back(list + suffix);
   for (const std::string& type : kMakeupTypes) names.push_back(type + "_IMAGE");
-  for (const std::string& name : names) {
+  return names;
+}
+
+TEST_F(Style1Test, EveryPictureTheProgramLooksUpLoads) {
+  for (const std::string& name : LookedUpPictures()) {
     CSize size = PictureSize(name);
     EXPECT_GT(size.cx, 0) << name;
     EXPECT_GT(size.cy, 0) << name;
@@ -94,6 +99,26 @@ TEST_F(Style1Test, ButtonsHaveFramesOfOneSizeAndTheStatesTheyAnimateThrough) {
   EXPECT_EQ(FrameCount("TOOL_SET_PRJ"), 5) << "one frame per projection";
 }
 
+TEST_F(Style1Test, EveryPictureComesAgainAtExactlyTwiceItsSize) {
+  // A double picture of any other size would be taken for missing and its
+  // plain one enlarged, soft, in its place.
+  std::vector<std::string> names = LookedUpPictures();
+  for (const std::vector<std::string>* buttons : {&kPushButtons, &kToggles})
+    for (const std::string& base : *buttons) {
+      for (int frame = 1; frame <= FrameCount(base); ++frame) names.push_back(base + "_D" + std::to_string(frame));
+      for (const char* state : {"_MOUSEIN", "_DOWNMOUSEIN", "_DISABLED"}) names.push_back(base + state);
+    }
+  for (int frame = 1; frame <= FrameCount("TOOL_SET_PRJ"); ++frame)
+    names.push_back("TOOL_SET_PRJ_D" + std::to_string(frame));
+  for (const std::string& name : names) {
+    if (name == "IDB_PHOTO_W1") continue;  // a photo, not drawn by the style
+    CSize plain = PictureSize(name), dense = PictureSize(ScaledResourceName(name, kHighDensityScale));
+    EXPECT_EQ(dense, CSize(plain.cx * 2, plain.cy * 2)) << name;
+  }
+  for (const std::string& type : kMakeupTypes)
+    EXPECT_TRUE(s_style->FindResource(ScaledResourceName(type + "_MASK", 2).c_str(), "pcximage")) << type;
+}
+
 // Relative luminance of an sRGB colour, as contrast ratios are defined.
 double Luminance(const unsigned char* bgr) {
   auto linear = [](unsigned char channel) {
@@ -108,8 +133,9 @@ TEST_F(Style1Test, IconsStandOutFromTheirButtonFacesInEveryEnabledState) {
   // Text and icons at 4.5:1 or more. The icon's ink is the brightest
   // pixel; the face is read at the top and bottom of the button's middle
   // column, just inside its edge, where the gradient is at its lightest and
-  // darkest.
-  auto check = [](const std::string& name) {
+  // darkest. The double pictures are held to the same.
+  auto checkAt = [](const std::string& plainName, int scale) {
+    const std::string name = ScaledResourceName(plainName, scale);
     CDib picture;
     ASSERT_TRUE(picture.LoadFromResource(name.c_str(), "", s_style)) << name;
     const unsigned char* bits = picture.LockBits();
@@ -120,12 +146,16 @@ TEST_F(Style1Test, IconsStandOutFromTheirButtonFacesInEveryEnabledState) {
     double ink = 0;
     for (int y = 0; y < picture.Height(); ++y)
       for (int x = 0; x < picture.Width(); ++x) ink = std::max(ink, Luminance(pixel(x, y)));
-    for (int y : {3, picture.Height() - 4}) {
+    for (int y : {3 * scale, picture.Height() - 4 * scale}) {
       double face = Luminance(pixel(picture.Width() / 2, y));
       if (Contrast(ink, face) < 1.2) continue;  // a large dot covers the face there
       EXPECT_GE(Contrast(ink, face), 4.5) << name << " at row " << y;
     }
     picture.UnlockBits();
+  };
+  auto check = [&](const std::string& name) {
+    checkAt(name, 1);
+    checkAt(name, kHighDensityScale);
   };
   // The body switch shows a coloured figure, not an icon in ink.
   for (const std::string& base : kToggles)
@@ -165,9 +195,15 @@ TEST_F(Style1Test, PlacementsSizesShapesAndColoursRead) {
   EXPECT_LE(smallest.y, largest.y);
 
   for (const char* button : {"SYS_HELP", "SYS_MIN", "SYS_EXIT"}) {
-    CRgn shape;
-    EXPECT_TRUE(LoadCustomWndRgn((std::string(button) + "_RGN").c_str(), shape, s_style)) << button;
-    EXPECT_EQ(shape.GetRgnBox(), CRect(CPoint(0, 0), PictureSize(std::string(button) + "_D1"))) << button;
+    // The shape at each density covers exactly the pictures of that density.
+    for (int scale : {1, kHighDensityScale}) {
+      CRgn shape;
+      std::string name = ScaledResourceName(std::string(button) + "_RGN", scale);
+      EXPECT_TRUE(LoadCustomWndRgn(name.c_str(), shape, s_style)) << name;
+      EXPECT_EQ(shape.GetRgnBox(),
+                CRect(CPoint(0, 0), PictureSize(ScaledResourceName(std::string(button) + "_D1", scale))))
+          << name;
+    }
     CPoint position;
     EXPECT_TRUE(LoadCustomWndPos((std::string(button) + "_POS").c_str(), &position, s_style)) << button;
     EXPECT_LT(position.x, 0) << button << ": kept at the right edge";

@@ -45,8 +45,8 @@ Control* ReplacePlaceholder(QWidget* item, UINT id, QWidget* parent) {
 }  // namespace
 
 CSkinPanel::CSkinPanel(const PanelSpec& spec, QWidget* frame) : CWnd(frame), m_spec(spec), m_frame(frame) {
-  if (spec.pattern) m_pattern.LoadFromResource(spec.pattern, "", GetImageInstance());
-  if (spec.extPattern) m_extPattern.LoadFromResource(spec.extPattern, "", GetImageInstance());
+  if (spec.pattern) m_pattern.Load(spec.pattern, GetImageInstance());
+  if (spec.extPattern) m_extPattern.Load(spec.extPattern, GetImageInstance());
 }
 
 bool CSkinPanel::Create(const PanelTemplateFactory& templates) {
@@ -128,24 +128,25 @@ void CSkinPanel::paintEvent(QPaintEvent*) {
   painter.fillRect(rect(), Qt::black);
   if (!HasBackground()) return;
   CPainterDC dc(painter);
+  const int scale = PictureScale(painter);
   CSize pattern(m_pattern.Width(), m_pattern.Height());
-  m_pattern.DrawWithoutStretch(&dc, CPoint(0, 0), pattern);
+  m_pattern.DrawWithoutStretch(&dc, CPoint(0, 0), pattern, scale);
   if (m_extPattern.IsEmpty() || m_extPattern.Width() <= 0 || m_extPattern.Height() <= 0) {
     // Without an extension picture the pattern's far edge carries on, so a
     // bar longer than its picture never shows bare black.
     if (Horizontal(m_spec.side) && width() > pattern.cx) {
       CRect edge(pattern.cx - 1, 0, pattern.cx, pattern.cy);
-      m_pattern.Draw(&dc, CRect(pattern.cx, 0, width(), pattern.cy), &edge);
+      m_pattern.Draw(&dc, CRect(pattern.cx, 0, width(), pattern.cy), edge, scale);
     } else if (!Horizontal(m_spec.side) && height() > pattern.cy) {
       CRect edge(0, pattern.cy - 1, pattern.cx, pattern.cy);
-      m_pattern.Draw(&dc, CRect(0, pattern.cy, pattern.cx, height()), &edge);
+      m_pattern.Draw(&dc, CRect(0, pattern.cy, pattern.cx, height()), edge, scale);
     }
     return;
   }
   CSize ext(m_extPattern.Width(), m_extPattern.Height());
   if (Horizontal(m_spec.side)) {
-    for (int x = pattern.cx; x < width(); x += ext.cx) m_extPattern.DrawWithoutStretch(&dc, CPoint(x, 0), ext);
+    for (int x = pattern.cx; x < width(); x += ext.cx) m_extPattern.DrawWithoutStretch(&dc, CPoint(x, 0), ext, scale);
   } else {
-    for (int y = pattern.cy; y < height(); y += ext.cy) m_extPattern.DrawWithoutStretch(&dc, CPoint(0, y), ext);
+    for (int y = pattern.cy; y < height(); y += ext.cy) m_extPattern.DrawWithoutStretch(&dc, CPoint(0, y), ext, scale);
   }
 }

@@ -4,13 +4,14 @@
 // (its height when docked at the top or bottom, its width at the sides); a
 // bar longer than its picture repeats the extension picture after it, or
 // stretches the picture's last row or column when there is none.
-// Commands of its controls go on to the frame.
+// Commands of its controls go on to the frame. On a screen of twice the
+// density the pictures' double versions are drawn over the same places.
 #pragma once
 
 #include <QPointer>
 
 #include "app/shell/panels/panel_table.h"
-#include "imagelib/dib.h"
+#include "controls/scaled_picture.h"
 #include "platform/qt/wnd.h"
 
 class CSkinPanel : public CWnd {
@@ -33,6 +34,6 @@ class CSkinPanel : public CWnd {
 
   const PanelSpec& m_spec;
   QPointer<QWidget> m_frame;
-  CDib m_pattern;
-  CDib m_extPattern;
+  CScaledDib m_pattern;
+  CScaledDib m_extPattern;
 };
