@@ -102,10 +102,11 @@ inline void PutSample(const PutUnderJob& job, int column, int row, unsigned char
   if (m < 255) PutPixel<mode>(job.layerRow0 - row * job.layerRowLength + 3 * column, m, job.table, job.weights, out);
 }
 
-// The walk one column at a time with the range test on every position; for
-// transforms whose positions may not fit an int.
-template <TableMode mode>
-void PutUnderTested(const PutUnderJob& job) {
+// The walk one column at a time with the range test on every position:
+// `visit` (x, y, column, row) hears each destination pixel that lands inside
+// the layer, with the layer pixel it reads.
+template <class Visit>
+void WalkTested(const PutUnderJob& job, Visit visit) {
   const TransformWalk& walk = job.walk;
   const double width = job.width;
   const double height = job.height;
@@ -114,17 +115,23 @@ void PutUnderTested(const PutUnderJob& job) {
   for (int y = walk.destination.top; y < walk.destination.bottom; ++y) {
     double u = rowU;
     double v = rowV;
-    unsigned char* out = job.target->Row(y) + 3 * walk.destination.left;
-    for (int x = walk.destination.left; x < walk.destination.right; ++x, out += 3) {
+    for (int x = walk.destination.left; x < walk.destination.right; ++x) {
       // trunc(u) lies in 0..width-1 exactly when -1 < u < width.
-      if (u > -1.0 && u < width && v > -1.0 && v < height)
-        PutSample<mode>(job, static_cast<int>(u), static_cast<int>(v), out);
+      if (u > -1.0 && u < width && v > -1.0 && v < height) visit(x, y, static_cast<int>(u), static_cast<int>(v));
       u += walk.columnStepU;
       v += walk.columnStepV;
     }
     rowU += walk.rowStepU;
     rowV += walk.rowStepV;
   }
+}
+
+// For transforms whose positions may not fit an int.
+template <TableMode mode>
+void PutUnderTested(const PutUnderJob& job) {
+  WalkTested(job, [&job](int x, int y, int column, int row) {
+    PutSample<mode>(job, column, row, job.target->Row(y) + 3 * x);
+  });
 }
 
 struct Span {
@@ -298,6 +305,16 @@ void PutUnder(const PutUnderJob& job) {
   helper.join();
 }
 
+// The fields of `job` that read the layer.
+void ReadLayerInto(PutUnderJob& job, CDibAlpha& layer, const LockedPixels& pixels, const LockedAlpha& plane) {
+  job.layerRow0 = pixels.Row(0);
+  job.layerRowLength = layer.RowLength();
+  job.plane = plane.plane();
+  job.width = layer.Width();
+  job.height = layer.Height();
+  job.table = layer.m_pLut ? layer.m_pLut->Data() : nullptr;
+}
+
 // The walk of `layer` over `drawn` (background coordinates, inside the
 // target) in a target whose top-left is `areaOrigin`; false when every
 // pixel would be left as it is.
@@ -337,12 +354,7 @@ void PutUnderInto(CDibAlpha& layer, CDib& target, CPoint areaOrigin, CRect drawn
   LockedAlpha plane(layer);
   LockedPixels targetPixels(target);
   if (!layerPixels || !plane || !targetPixels) return;
-  job.layerRow0 = layerPixels.Row(0);
-  job.layerRowLength = layer.RowLength();
-  job.plane = plane.plane();
-  job.width = layer.Width();
-  job.height = layer.Height();
-  job.table = layer.m_pLut ? layer.m_pLut->Data() : nullptr;
+  ReadLayerInto(job, layer, layerPixels, plane);
   job.target = &targetPixels;
   for (int m = 0; m < 255; ++m) job.weights[m] = m * kOneOver255;
 
@@ -353,38 +365,25 @@ void PutUnderInto(CDibAlpha& layer, CDib& target, CPoint areaOrigin, CRect drawn
   }
 }
 
-// The walk of PutUnderTested, recording instead of drawing: the same
-// positions, added up in the same order, so the same pixels are read.
+// Records what the drawing reads: the same walk as PutUnderTested, whose
+// positions are added up in the same order as every walk's, so the same
+// layer pixels are read. Cells start as "leave the pixel".
 template <TableMode mode>
 void RecordSamples(const PutUnderJob& job, unsigned char* cells) {
-  const TransformWalk& walk = job.walk;
-  const double width = job.width;
-  const double height = job.height;
-  double rowU = walk.rowStartU;
-  double rowV = walk.rowStartV;
-  for (int y = walk.destination.top; y < walk.destination.bottom; ++y) {
-    double u = rowU;
-    double v = rowV;
-    for (int x = walk.destination.left; x < walk.destination.right; ++x, cells += 4) {
-      cells[0] = 255;
-      if (u > -1.0 && u < width && v > -1.0 && v < height) {
-        const int column = static_cast<int>(u), row = static_cast<int>(v);
-        const int m = job.plane[static_cast<std::ptrdiff_t>(row) * job.width + column] + walk.opacityTerm;
-        if (m < 255) {
-          int colour[3];
-          pixkit::MapColour<mode>(job.layerRow0 - row * job.layerRowLength + 3 * column, job.table, colour);
-          cells[0] = static_cast<unsigned char>(m);
-          cells[1] = static_cast<unsigned char>(colour[0]);
-          cells[2] = static_cast<unsigned char>(colour[1]);
-          cells[3] = static_cast<unsigned char>(colour[2]);
-        }
-      }
-      u += walk.columnStepU;
-      v += walk.columnStepV;
-    }
-    rowU += walk.rowStepU;
-    rowV += walk.rowStepV;
-  }
+  const CRect& destination = job.walk.destination;
+  std::fill_n(cells, static_cast<std::size_t>(destination.Width()) * destination.Height() * 4, 255);
+  WalkTested(job, [&job, &destination, cells](int x, int y, int column, int row) {
+    const int m = job.plane[static_cast<std::ptrdiff_t>(row) * job.width + column] + job.walk.opacityTerm;
+    if (m >= 255) return;
+    int colour[3];
+    pixkit::MapColour<mode>(job.layerRow0 - row * job.layerRowLength + 3 * column, job.table, colour);
+    unsigned char* cell =
+        cells + 4 * ((static_cast<std::size_t>(y) - destination.top) * destination.Width() + (x - destination.left));
+    cell[0] = static_cast<unsigned char>(m);
+    cell[1] = static_cast<unsigned char>(colour[0]);
+    cell[2] = static_cast<unsigned char>(colour[1]);
+    cell[3] = static_cast<unsigned char>(colour[2]);
+  });
 }
 
 }  // namespace
@@ -430,12 +429,7 @@ std::unique_ptr<CLayerSamples> CDibAlpha::SampleRectTransform(CSize area, CPoint
   LockedPixels layerPixels(*this);
   LockedAlpha plane(*this);
   if (!layerPixels || !plane) return nullptr;
-  job.layerRow0 = layerPixels.Row(0);
-  job.layerRowLength = RowLength();
-  job.plane = plane.plane();
-  job.width = Width();
-  job.height = Height();
-  job.table = m_pLut ? m_pLut->Data() : nullptr;
+  ReadLayerInto(job, *this, layerPixels, plane);
   auto samples = std::make_unique<CLayerSamples>();
   samples->m_box = drawn;
   try {
