@@ -112,6 +112,9 @@ void ReplayDrag(benchmark::State& state, CLayer& layer, bool keepUnder) {
     }
     if (keepUnder) scene.document.EndLayerDrag();
   }
+  // Put back where it started, so repeated runs drag over the same ground.
+  layer.SetRect(start.left, start.top, start.right, start.bottom);
+  layer.SetRotation(layer.GetSine(), layer.GetCosine());
   state.counters["ms/move"] = benchmark::Counter(
       100, benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
 }

@@ -15,6 +15,7 @@
 
 #include "app/document/default_placements.h"
 #include "app/document/document_host.h"
+#include "app/document/layer_composer.h"
 #include "app/document/projection.h"
 #include "app/tools/deform_contour.h"
 #include "app/tools/selection_contour.h"
@@ -110,11 +111,13 @@ class CKelvoraDoc {
   void UpdateView(const CRect& rect);
   // The whole client area.
   void UpdateWholeView();
-  // While `layer` is dragged, ComposeToView draws only it in full: the
-  // layers under it are composed once here, over the whole client area, and
-  // those over it sampled there, and both are kept until EndLayerDrag. The document must not change
-  // otherwise in between; a change of projection, set or draw order, or of
-  // the background's size, goes back to composing everything.
+  // While `layer` is dragged, ComposeToView draws nothing in full: the
+  // layers under it are composed once here, over the whole client area,
+  // those over it sampled there, and it sampled in its own box, and all are
+  // kept until EndLayerDrag. The document must not change otherwise in
+  // between; a change of projection, set or draw order, or of the
+  // background's size, goes back to composing everything, and a change of
+  // the layer's size or turn, or its box leaving the view, to drawing it.
   void BeginLayerDrag(const CLayer& layer);
   void EndLayerDrag();
   // A new raster of a projection with its layers, over `base` (document
@@ -214,6 +217,7 @@ class CKelvoraDoc {
     std::vector<const CLayer*> under, over;
     std::unique_ptr<CDib> raster;
     std::vector<std::unique_ptr<CLayerSamples>> overSamples;  // null: drawn as usual
+    std::unique_ptr<SampledBox> draggedSamples;                // null: drawn as usual
   };
   std::unique_ptr<ComposedUnderDrag> m_composedUnderDrag;
   // How many of `layers` (bottom first) the kept raster holds; none when

@@ -72,7 +72,9 @@ void CKelvoraDoc::ComposeToView(CDC* target, CRect rect, bool quiet) {
   }
   if (kept) {
     const CLayer* dragged = layers[*kept];
-    m_composeScratch = PushLayersUnder(std::span(&dragged, 1), std::move(m_composeScratch), part.TopLeft());
+    const SampledBox* sampled = m_composedUnderDrag->draggedSamples.get();
+    if (!sampled || !PutSampledBoxUnder(*sampled, *dragged, *m_composeScratch, part.TopLeft()))
+      m_composeScratch = PushLayersUnder(std::span(&dragged, 1), std::move(m_composeScratch), part.TopLeft());
     for (std::size_t i = 0; m_composeScratch && i < m_composedUnderDrag->over.size(); ++i) {
       if (const CLayerSamples* samples = m_composedUnderDrag->overSamples[i].get())
         samples->PutUnder(*m_composeScratch, part.TopLeft());
@@ -101,6 +103,7 @@ void CKelvoraDoc::BeginLayerDrag(const CLayer& layer) {
   kept->under.assign(layers.begin(), dragged);
   kept->over.assign(dragged + 1, layers.end());
   for (const CLayer* over : kept->over) kept->overSamples.push_back(SampleLayer(*over, background->GetSize()));
+  kept->draggedSamples = SampleLayerBox(layer);
   auto raster = std::make_unique<CDib>();
   if (!CopyPartInto(*background, CRect(CPoint(0, 0), background->GetSize()), *raster)) return;
   kept->raster = PushLayersUnder(kept->under, std::move(raster), CPoint(0, 0));

@@ -38,6 +38,37 @@ std::unique_ptr<CLayerSamples> SampleLayer(const CLayer& layer, CSize area) {
   return image->SampleRectTransform(area, box.TopLeft(), layer.GetSine(), layer.GetCosine(), size, box.Size());
 }
 
+std::unique_ptr<SampledBox> SampleLayerBox(const CLayer& layer) {
+  CDibAlpha* image = layer.GetImage();
+  const CRect box = layer.GetBoundingRect();
+  const CSize size = layer.GetSize();
+  if (!image || image->IsEmpty() || size.cx <= 0 || size.cy <= 0 || box.IsRectEmpty()) return nullptr;
+  auto sampled = std::make_unique<SampledBox>();
+  sampled->samples = image->SampleRectTransform(box.Size(), CPoint(0, 0), layer.GetSine(), layer.GetCosine(), size,
+                                                box.Size());
+  if (!sampled->samples) return nullptr;
+  sampled->image = image;
+  sampled->boxSize = box.Size();
+  sampled->size = size;
+  sampled->sine = layer.GetSine();
+  sampled->cosine = layer.GetCosine();
+  sampled->opacity = layer.GetImageOpacity();
+  return sampled;
+}
+
+bool PutSampledBoxUnder(const SampledBox& sampled, const CLayer& layer, CDib& under, CPoint corner) {
+  const CRect box = layer.GetBoundingRect();
+  const CRect inside(corner, under.GetSize());
+  CRect common;
+  if (layer.GetImage() != sampled.image || box.Size() != sampled.boxSize || layer.GetSize() != sampled.size ||
+      layer.GetSine() != sampled.sine || layer.GetCosine() != sampled.cosine ||
+      layer.GetImageOpacity() != sampled.opacity || !common.IntersectRect(box, inside) || common != box)
+    return false;
+  // Raster pixel (0, 0) is box point corner - box.TopLeft().
+  sampled.samples->PutUnder(under, CPoint(corner.x - box.left, corner.y - box.top));
+  return true;
+}
+
 bool CopyPartInto(CDib& source, const CRect& part, CDib& into) {
   if (part.IsRectEmpty() || part.left < 0 || part.top < 0 || part.right > source.Width() ||
       part.bottom > source.Height())

@@ -14,6 +14,24 @@
 // null when nothing of it lands there (or memory runs short).
 std::unique_ptr<CLayerSamples> SampleLayer(const CLayer& layer, CSize area);
 
+// `layer` sampled once in its own box. Drawing a layer reads the same
+// pixels wherever its box lands as long as the whole box is drawn, so a
+// layer that only moves is drawn again from these at every move.
+struct SampledBox {
+  std::unique_ptr<CLayerSamples> samples;
+  // What the samples were taken with; any other value takes a real drawing.
+  const CDibAlpha* image = nullptr;
+  CSize boxSize, size;
+  double sine = 0, cosine = 1;
+  int opacity = 100;
+};
+// Null when nothing of it would be drawn (or memory runs short).
+std::unique_ptr<SampledBox> SampleLayerBox(const CLayer& layer);
+// Pushes `layer` under `under` (corner at document point `corner`) from its
+// samples: false, with nothing drawn, when the layer has changed other than
+// by moving or its box is not wholly inside `under`.
+bool PutSampledBoxUnder(const SampledBox& sampled, const CLayer& layer, CDib& under, CPoint corner);
+
 // `source`'s rectangle `part` (inside it) copied into `into`, which is
 // re-made only when its size differs, so a kept raster serves every
 // recomposition of the same size. False when `part` leaves the source.

@@ -15,6 +15,14 @@ COLORREF DibPixel(const unsigned char* bits, const BITMAPINFOHEADER& info, int x
   return RGB(p[2], p[1], p[0]);
 }
 
+// One row of blue-green-red bytes as colours. Written by index over
+// pointers that cannot overlap, so the compiler turns it into vector code:
+// every recomposition of the view ends here.
+__attribute__((target_clones("avx2", "default"))) void PackRow(const unsigned char* __restrict bgr, COLORREF* __restrict out, int count) {
+  for (int k = 0; k < count; ++k)
+    out[k] = bgr[3 * k + 2] | (bgr[3 * k + 1] << 8) | (static_cast<COLORREF>(bgr[3 * k]) << 16);
+}
+
 bool IsDrawableDib(const void* bits, const BITMAPINFOHEADER& info) {
   return bits && info.biBitCount == 24 && info.biWidth > 0 && info.biHeight > 0;
 }
@@ -76,7 +84,7 @@ int CRasterDC::SetDIBitsToDevice(int xDest, int yDest, int width, int height, in
     if (row < 0 || row >= info.biHeight || y < 0 || y >= m_height || firstColumn >= endColumn) continue;
     const unsigned char* p = dib + row * rowLength + 3L * (xSrc + firstColumn);
     COLORREF* out = m_pixels.data() + static_cast<std::size_t>(y) * m_width + (xDest + firstColumn);
-    for (int dx = firstColumn; dx < endColumn; ++dx, p += 3) *out++ = RGB(p[2], p[1], p[0]);
+    PackRow(p, out, endColumn - firstColumn);
     m_pixelsWritten += endColumn - firstColumn;
   }
   return height;

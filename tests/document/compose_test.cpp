@@ -134,6 +134,42 @@ TEST_F(Composing, ADraggedLayerRecomposedOverTheKeptLayersGivesTheWholePicture) 
   document.EndLayerDrag();
 }
 
+// The dragged layer itself is drawn from samples of its box while it only
+// moves inside the view; hanging over the edge, grown or turned it must be
+// drawn afresh, and each step still composes the formula's picture.
+TEST_F(Composing, ADraggedLayerLeavingTheViewOrChangingShapeStillGivesTheWholePicture) {
+  CLayer* hair = Put(kKindHairstyle, 90, 70, 40);
+  CLayer* glasses = Put(kKindGlasses, 60, 20);
+  CLayer* eyebrow = Put(kKindEyebrow, 50, 8);
+  glasses->SetRotation(std::sin(0.4), std::cos(0.4));
+  document.ComposeToView(&host.surface, whole, true);
+  document.BeginLayerDrag(*glasses);
+  const auto expectWhole = [&](const char* step) {
+    auto expected = DirectComposition(host.background, whole,
+                                      {document.GetPhotoLayer(), document.GetMakeupLayer(), eyebrow, glasses, hair});
+    EXPECT_EQ(Differences(host.surface, *expected, whole), 0) << step;
+  };
+  const auto moveTo = [&](double left, double top, double width, double height, double angle) {
+    const CRect before = glasses->GetBoundingRect();
+    glasses->SetRect(left, top, left + width, top + height);
+    glasses->SetRotation(std::sin(angle), std::cos(angle));
+    document.ComposeToView(&host.surface, UnionOf(before, glasses->GetBoundingRect()), true);
+  };
+  const CDoubleRect start = glasses->GetBaseRect();
+  const double width = start.right - start.left, height = start.bottom - start.top;
+  moveTo(start.left + 11, start.top + 5, width, height, 0.4);
+  expectWhole("moved inside");
+  moveTo(-17, start.top + 5, width, height, 0.4);
+  expectWhole("over the left edge");
+  moveTo(400 - width / 2, 300 - height / 2, width, height, 0.4);
+  expectWhole("over the bottom right corner");
+  moveTo(start.left, start.top, width + 9, height + 4, 0.4);
+  expectWhole("grown");
+  moveTo(start.left + 3, start.top, width + 9, height + 4, 0.7);
+  expectWhole("turned");
+  document.EndLayerDrag();
+}
+
 TEST_F(Composing, ARectangleOutsideEveryLayerShowsThePlainBackground) {
   document.GetPhotoLayer()->SetRect(0, 0, 100, 100);
   document.GetMakeupLayer()->SetRect(0, 0, 100, 100);

@@ -227,6 +227,30 @@ TEST(PutUnderRectTransform, BothVariantsMatchTheDirectFormulaOverRandomFrames) {
   }
 }
 
+// Every blend term against colours as far apart as bytes go, in rows long
+// enough for the eight-pixel path and with a ragged end for the plain one;
+// runs the layer leaves alone, whole and partly, come in between.
+TEST(PutUnderRectTransform, SamplesBlendEveryTermLikeTheFormula) {
+  const int width = 259;
+  auto layer = RandomLayer(width, 6, 71);
+  for (int y = 0; y < 6; ++y)
+    for (int x = 0; x < width; ++x) {
+      const int term = y % 2 == 0 ? (x + 37 * y) % 256 : (x / 9) % 3 == 0 ? x % 256 : 255;
+      SetAlphaAt(*layer, x, y, static_cast<unsigned char>(term));
+      if (y < 2) testimg::SetPixel(*layer, x, y, testimg::Grey(y == 0 ? 255 : 0));
+    }
+  delete layer->m_pLut;
+  layer->m_pLut = nullptr;
+  auto background = testimg::RandomImage(width + 3, 8, 72);
+  for (int x = 0; x < width + 3; ++x) {
+    testimg::SetPixel(*background, x, 1, {0, 0, 0});
+    testimg::SetPixel(*background, x, 2, {255, 255, 255});
+  }
+  const Placement p{0.0, 1.0, CSize(width, 6), CSize(width, 6), CPoint(1, 1)};
+  EXPECT_TRUE(AllThreeAgree(*layer, *background, p, CRect(0, 0, width + 3, 8)));
+  EXPECT_TRUE(AllThreeAgree(*layer, *background, p, CRect(5, 0, width - 4, 8)));
+}
+
 // An area large enough to be shared between threads, with runs of columns
 // longer than the walk's buffer and rows leaving the layer on either side.
 TEST(PutUnderRectTransform, LargeAreasMatchTheDirectFormula) {
