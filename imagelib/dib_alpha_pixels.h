@@ -11,6 +11,8 @@ namespace pixkit {
 // The double nearest 1/255. The blends multiply by it rather than divide by
 // 255, and the results are truncated, so it is kept exactly as written.
 inline constexpr double kOneOver255 = 0.00392156862745098;
+// Below this many destination pixels a second drawing thread costs more than it saves.
+inline constexpr long long kPixelsForTwoThreads = 1 << 17;
 
 // Holds one lock on a layer's transparency plane for a scope.
 class LockedAlpha {

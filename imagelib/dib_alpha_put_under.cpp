@@ -41,6 +41,7 @@
 #include "imagelib/dib_pixels.h"
 
 using pixkit::kOneOver255;
+using pixkit::kPixelsForTwoThreads;
 using pixkit::LockedAlpha;
 using pixkit::LockedPixels;
 using pixkit::TableMode;
@@ -53,8 +54,6 @@ constexpr int kColumnsPerRun = 256;
 // each thread's layer reads near each other, and alternating them keeps the
 // shares even where the layer covers only part of the area.
 constexpr int kGroupsPerBlock = 4;
-// Below this many destination pixels a second thread costs more than it saves.
-constexpr long long kPixelsForTwoThreads = 1 << 17;
 // Positions are truncated to int only while the walk stays within this.
 constexpr double kIntSafeReach = 1e9;
 

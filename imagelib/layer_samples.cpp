@@ -20,12 +20,10 @@
 #include "imagelib/layer_samples.h"
 
 using pixkit::kOneOver255;
+using pixkit::kPixelsForTwoThreads;
 using pixkit::LockedPixels;
 
 namespace {
-
-// Below this many pixels a second thread costs more than it saves.
-constexpr long long kPixelsForTwoThreads = 1 << 17;
 
 void BlendRowPlain(const unsigned char* cell, unsigned char* out, int count) {
   for (int k = 0; k < count; ++k, cell += 4, out += 3) {
@@ -51,7 +49,6 @@ __attribute__((target("avx2"))) inline __m256i BlendChannel(__m256i c, __m256i d
 // of a row take the plain loop.
 __attribute__((target("avx2"))) void BlendRowAvx2(const unsigned char* cell, unsigned char* out, int count) {
   const __m256i byte = _mm256_set1_epi32(0xFF);
-  const __m256i leave = _mm256_set1_epi32(255);
   const __m256d oneOver255 = _mm256_set1_pd(kOneOver255);
   // Destination bytes 0..15 in the low lane and 12..27 in the high lane, then
   // each lane's four pixels spread to one per 32-bit lane, and back.
@@ -65,7 +62,7 @@ __attribute__((target("avx2"))) void BlendRowAvx2(const unsigned char* cell, uns
   for (; k + 11 <= count; k += 8, cell += 32, out += 24) {
     const __m256i cells = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(cell));
     const __m256i m = _mm256_and_si256(cells, byte);
-    const __m256i left = _mm256_cmpeq_epi32(m, leave);
+    const __m256i left = _mm256_cmpeq_epi32(m, byte);
     if (_mm256_movemask_epi8(left) == -1) continue;  // eight pixels the layer leaves as they are
     const __m256i raw = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(out));
     const __m256i pixels = _mm256_shuffle_epi8(_mm256_permutevar8x32_epi32(raw, spreadLanes), spreadBytes);
@@ -76,11 +73,9 @@ __attribute__((target("avx2"))) void BlendRowAvx2(const unsigned char* cell, uns
     const __m256i green = BlendChannel(_mm256_and_si256(_mm256_srli_epi32(cells, 16), byte),
                                        _mm256_and_si256(_mm256_srli_epi32(pixels, 8), byte), wLow, wHigh);
     const __m256i red = BlendChannel(_mm256_srli_epi32(cells, 24), _mm256_srli_epi32(pixels, 16), wLow, wHigh);
-    // Results are bytes 0..255, so the channels pack without carries.
-    const __m256i blended = _mm256_or_si256(
-        _mm256_and_si256(blue, byte),
-        _mm256_or_si256(_mm256_slli_epi32(_mm256_and_si256(green, byte), 8),
-                        _mm256_slli_epi32(_mm256_and_si256(red, byte), 16)));
+    // Each blend lies between c and d, so the channels pack without carries.
+    const __m256i blended =
+        _mm256_or_si256(blue, _mm256_or_si256(_mm256_slli_epi32(green, 8), _mm256_slli_epi32(red, 16)));
     const __m256i result = _mm256_blendv_epi8(blended, pixels, left);
     const __m256i packed = _mm256_permutevar8x32_epi32(_mm256_shuffle_epi8(result, packBytes), packLanes);
     _mm_storeu_si128(reinterpret_cast<__m128i*>(out), _mm256_castsi256_si128(packed));
@@ -89,14 +84,16 @@ __attribute__((target("avx2"))) void BlendRowAvx2(const unsigned char* cell, uns
   BlendRowPlain(cell, out, count - k);
 }
 
-using BlendRow = void (*)(const unsigned char*, unsigned char*, int);
-
-BlendRow ChooseBlendRow() { return __builtin_cpu_supports("avx2") ? BlendRowAvx2 : BlendRowPlain; }
-#else
-using BlendRow = void (*)(const unsigned char*, unsigned char*, int);
-
-BlendRow ChooseBlendRow() { return BlendRowPlain; }
 #endif
+
+using BlendRow = void (*)(const unsigned char*, unsigned char*, int);
+
+BlendRow ChooseBlendRow() {
+#if defined(__x86_64__)
+  if (__builtin_cpu_supports("avx2")) return BlendRowAvx2;
+#endif
+  return BlendRowPlain;
+}
 
 }  // namespace
 

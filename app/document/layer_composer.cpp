@@ -19,6 +19,15 @@ std::unique_ptr<CDib> PushLayerUnder(const CLayer& layer, std::unique_ptr<CDib> 
   return under;
 }
 
+// What drawing `layer` with its box's corner at `at` of a raster of `area`'s size reads.
+std::unique_ptr<CLayerSamples> SampleLayerAt(const CLayer& layer, CSize area, CPoint at) {
+  CDibAlpha* image = layer.GetImage();
+  const CRect box = layer.GetBoundingRect();
+  const CSize size = layer.GetSize();
+  if (!image || image->IsEmpty() || size.cx <= 0 || size.cy <= 0 || box.IsRectEmpty()) return nullptr;
+  return image->SampleRectTransform(area, at, layer.GetSine(), layer.GetCosine(), size, box.Size());
+}
+
 }  // namespace
 
 std::unique_ptr<CDib> PushLayersUnder(std::span<const CLayer* const> layers, std::unique_ptr<CDib> under,
@@ -31,25 +40,16 @@ std::unique_ptr<CDib> PushLayersUnder(std::span<const CLayer* const> layers, std
 }
 
 std::unique_ptr<CLayerSamples> SampleLayer(const CLayer& layer, CSize area) {
-  CDibAlpha* image = layer.GetImage();
-  const CRect box = layer.GetBoundingRect();
-  const CSize size = layer.GetSize();
-  if (!image || image->IsEmpty() || size.cx <= 0 || size.cy <= 0 || box.IsRectEmpty()) return nullptr;
-  return image->SampleRectTransform(area, box.TopLeft(), layer.GetSine(), layer.GetCosine(), size, box.Size());
+  return SampleLayerAt(layer, area, layer.GetBoundingRect().TopLeft());
 }
 
 std::unique_ptr<SampledBox> SampleLayerBox(const CLayer& layer) {
-  CDibAlpha* image = layer.GetImage();
-  const CRect box = layer.GetBoundingRect();
-  const CSize size = layer.GetSize();
-  if (!image || image->IsEmpty() || size.cx <= 0 || size.cy <= 0 || box.IsRectEmpty()) return nullptr;
   auto sampled = std::make_unique<SampledBox>();
-  sampled->samples = image->SampleRectTransform(box.Size(), CPoint(0, 0), layer.GetSine(), layer.GetCosine(), size,
-                                                box.Size());
+  sampled->samples = SampleLayerAt(layer, layer.GetBoundingRect().Size(), CPoint(0, 0));
   if (!sampled->samples) return nullptr;
-  sampled->image = image;
-  sampled->boxSize = box.Size();
-  sampled->size = size;
+  sampled->image = layer.GetImage();
+  sampled->boxSize = layer.GetBoundingRect().Size();
+  sampled->size = layer.GetSize();
   sampled->sine = layer.GetSine();
   sampled->cosine = layer.GetCosine();
   sampled->opacity = layer.GetImageOpacity();
